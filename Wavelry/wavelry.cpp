@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Wavelry: three radio buttons in a titled group; the status bar names the
+// band that is switched on.
+
+#include "wavelry.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QStatusBar>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *top;
+QStatusBar *statusbar;
+QGroupBox *grRahmen; // the titled frame around the buttons
+QButtonGroup *gr; // numbers the buttons and reports clicks by number
+QRadioButton *b1;
+QRadioButton *b2;
+QRadioButton *b3;
+
+void KdeW::RButton(int ButtonNr)
+{
+    switch (ButtonNr) {
+    case 1:
+        statusbar->showMessage(QStringLiteral("FM is true!"));
+        break;
+    case 2:
+        statusbar->showMessage(QStringLiteral("AM is true!"));
+        break;
+    case 3:
+        statusbar->showMessage(QStringLiteral("LW is true!"));
+        break;
+    default:
+        break; // not one of ours: keep what is shown
+    }
+}
+
+int main(int argc, char **argv)
+{
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("wavelry");
+    KAboutData about(QStringLiteral("wavelry"),
+                     QStringLiteral("KDE-QT RadioButton test!"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("Three radio buttons; the status bar names the chosen band"),
+                     KAboutLicense::GPL_V2);
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    top = new KdeW();
+
+    statusbar = new QStatusBar(top);
+    statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    statusbar->setGeometry(0, 480, BILD_BREITE, 90);
+    // A plain child at y 480 would show its text below the window's edge;
+    // the main window's own status-bar slot keeps it along the bottom, inside.
+    top->setStatusBar(statusbar);
+    statusbar->setSizeGripEnabled(false); // the window has a fixed size
+
+    grRahmen = new QGroupBox(QStringLiteral("RadioButton"), top);
+    grRahmen->setGeometry(10, 10, 120, 100);
+    gr = new QButtonGroup(grRahmen);
+
+    b1 = new QRadioButton(QStringLiteral("FM"), grRahmen);
+    b1->move(5, 20);
+    gr->addButton(b1, 1);
+    b2 = new QRadioButton(QStringLiteral("AM"), grRahmen);
+    b2->move(5, 40);
+    gr->addButton(b2, 2);
+    b3 = new QRadioButton(QStringLiteral("LW"), grRahmen);
+    b3->move(5, 60);
+    gr->addButton(b3, 3);
+
+    b1->setChecked(true);
+    statusbar->showMessage(QStringLiteral("FM is true!"));
+
+    QObject::connect(gr, SIGNAL(idClicked(int)), top, SLOT(RButton(int)));
+
+    top->show();
+    int r = app->exec();
+    return r;
+}
