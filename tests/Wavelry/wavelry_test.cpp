@@ -38,6 +38,7 @@ private Q_SLOTS:
         QCOMPARE(top->minimumSize(), QSize(700, 500));
         QCOMPARE(top->maximumSize(), QSize(700, 500));
         QCOMPARE(top->palette().color(QPalette::Window), QColor(250, 250, 200));
+        QCOMPARE(ProgramTest::screenPixels(top).pixelColor(400, 200), QColor(250, 250, 200));
         QVERIFY(top->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("KDE-QT RadioButton test!")); // the platform titles the window with it
 

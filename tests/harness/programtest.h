@@ -14,7 +14,12 @@
 #define PROGRAMTEST_H
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +45,15 @@ inline int &programResult()
 {
     static int result = -1;
     return result;
+}
+
+// The pixels of a window as they are on the screen. Unlike QWidget::grab(),
+// this does not run the paint handler, which in the back-buffered programs
+// would change what it reads.
+inline QImage screenPixels(QWidget *window)
+{
+    QCoreApplication::processEvents();
+    return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 template<class T>

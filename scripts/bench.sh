@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Installs what is missing, builds, and runs every benchmark. Each prints
+# one line per figure: "figure: value unit (baseline value unit, ratio r)".
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" >/dev/null
+status=0
+for b in "$build"/bin/*_bench; do
+    [ -x "$b" ] || continue
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$b" -silent | grep -E '^[^ ]+.*: .*\(baseline' || status=1
+done
+exit $status
