@@ -54,6 +54,9 @@ int main(int argc, char **argv)
                      QStringLiteral("1.0"),
                      QStringLiteral("Three radio buttons; the status bar names the chosen band"),
                      KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.wavelry"));
     KAboutData::setApplicationData(about);
     QCommandLineParser parser;
     about.setupCommandLine(&parser);
@@ -61,6 +64,7 @@ int main(int argc, char **argv)
     about.processCommandLine(&parser);
 
     top = new KdeW();
+    top->setAccessibleName(about.displayName()); // the title, for screen readers
 
     statusbar = new QStatusBar(top);
     statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
@@ -69,6 +73,8 @@ int main(int argc, char **argv)
     // the main window's own status-bar slot keeps it along the bottom, inside.
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
+    // Screen readers read the message as the status bar's name; say what it is.
+    statusbar->setAccessibleDescription(QStringLiteral("The band that is switched on"));
 
     grRahmen = new QGroupBox(QStringLiteral("RadioButton"), top);
     grRahmen->setGeometry(10, 10, 120, 100);

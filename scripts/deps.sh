@@ -9,9 +9,12 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build extra-cmake-modules
     qtbase5-dev libkf5xmlgui-dev libkf5coreaddons-dev libkf5i18n-dev
-    xvfb xauth x11-utils libx11-dev libxtst-dev
+    xvfb xauth x11-utils xdotool libx11-dev libxtst-dev
     fonts-urw-base35 fonts-dejavu-core
     imagemagick faketime
+    desktop-file-utils appstream
+    weston qtwayland5
+    dbus at-spi2-core python3 python3-pyatspi
 )
 
 missing=()

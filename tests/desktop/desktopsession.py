@@ -1,0 +1,341 @@
+# SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+"""A private desktop session for end-to-end tests of the real programs.
+
+A session has its own runtime directory and session D-Bus, and a display:
+a private Xvfb server or a headless weston compositor. Programs started in
+it can be read through the accessibility bus (AT-SPI), asked to close through
+their main window's D-Bus interface, and photographed.
+"""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE for the tests built on this module
+
+# The names the desktop knows a program by; the install rules use the same.
+ID_PREFIX = 'internal.kdeqtdemos'
+
+
+def desktop_id(program):
+    return '%s.%s' % (ID_PREFIX, program.lower())
+
+
+def skip(reason):
+    print('SKIP: ' + reason)
+    sys.exit(SKIP)
+
+
+def require(*tools):
+    for tool in tools:
+        if shutil.which(tool) is None and not os.access(tool, os.X_OK):
+            skip('%s is not installed (scripts/deps.sh installs it)' % tool)
+
+
+def wait_until(condition, timeout=15.0, what='condition'):
+    """Polls condition until it returns something true; that value, or AssertionError."""
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError('timed out waiting for ' + what)
+        time.sleep(0.1)
+
+
+class Program:
+    def __init__(self, session, binary, env):
+        self.session = session
+        self.name = os.path.basename(binary)
+        self.component = self.name.lower()
+        self.output_path = os.path.join(session.runtime, self.name + '.out')
+        with open(self.output_path, 'wb') as out:
+            self.process = subprocess.Popen([binary], env=env, stdout=out, stderr=subprocess.STDOUT,
+                                            stdin=subprocess.DEVNULL)
+
+    def output(self):
+        with open(self.output_path, 'rb') as out:
+            return out.read().decode(errors='replace')
+
+    def bus_name(self):
+        """The program's unique name on the session bus, once it has one."""
+        bus = self.session.bus()
+        names = bus.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                              'ListNames', None, None, 0, 2000, None).unpack()[0]
+        for name in names:
+            if not name.startswith(':'):
+                continue
+            try:
+                pid = bus.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                                    'GetConnectionUnixProcessID', self.session.variant('(s)', (name,)),
+                                    None, 0, 2000, None).unpack()[0]
+            except Exception:  # the name has gone meanwhile
+                continue
+            if pid == self.process.pid:
+                return name
+        return None
+
+    def close(self):
+        """Closes the main window as a user does: KMainWindow's scripting interface on
+        the session bus runs QWidget::close(), the path of the window's close button."""
+        name = wait_until(self.bus_name, what='%s on the session bus' % self.name)
+        path = '/%s/MainWindow_1' % self.component
+        wait_until(lambda: self._call_close(name, path), what='the main window object %s' % path)
+
+    def _call_close(self, name, path):
+        try:
+            return self.session.bus().call_sync(name, path, 'org.qtproject.Qt.QWidget', 'close', None,
+                                                None, 0, 5000, None).unpack()[0]
+        except Exception:  # not registered yet
+            return False
+
+    def wait(self, timeout=15.0):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+            raise AssertionError('%s did not end within %g s' % (self.name, timeout))
+
+
+class Session:
+    """display: 'x11' (Xvfb) or 'wayland' (weston, headless)."""
+
+    def __init__(self, display):
+        self.display = display
+        self.processes = []
+        self.runtime = tempfile.mkdtemp(prefix='desktop-session-')
+        os.chmod(self.runtime, 0o700)
+        self.env = dict(os.environ)
+        for name in ('DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'AT_SPI_BUS_ADDRESS',
+                     'QT_QPA_PLATFORM', 'QT_SCALE_FACTOR'):
+            self.env.pop(name, None)
+        self.env['XDG_RUNTIME_DIR'] = self.runtime
+        self._bus = None
+
+    def __enter__(self):
+        try:
+            self._start_bus()
+            self._start_x11() if self.display == 'x11' else self._start_weston()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        # What runs in this process (AT-SPI, Gio) talks to the session's bus.
+        os.environ.update(self.env)
+        return self
+
+    def __exit__(self, *exc):
+        for p in reversed(self.processes):
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+    def _spawn(self, argv, **kwargs):
+        kwargs.setdefault('stdout', subprocess.DEVNULL)
+        kwargs.setdefault('stderr', subprocess.DEVNULL)
+        p = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, **kwargs)
+        self.processes.append(p)
+        return p
+
+    def _start_bus(self):
+        require('dbus-daemon')
+        p = self._spawn(['dbus-daemon', '--session', '--nofork', '--nopidfile', '--print-address=1',
+                         '--address=unix:dir=' + self.runtime], stdout=subprocess.PIPE)
+        self.env['DBUS_SESSION_BUS_ADDRESS'] = p.stdout.readline().decode().strip()
+
+    def _start_x11(self):
+        require('Xvfb', 'xdotool', 'import')
+        read, write = os.pipe()
+        self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
+                    pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        if not number:
+            raise AssertionError('Xvfb did not start')
+        self.env['DISPLAY'] = ':' + number
+        self.env['QT_QPA_PLATFORM'] = 'xcb'
+
+    def _start_weston(self):
+        require('weston', 'weston-screenshooter', 'weston-debug')
+        config = os.path.join(self.runtime, 'weston.ini')
+        with open(config, 'w') as f:
+            # A plain background, no panel and no animations: whatever is not
+            # background in a screenshot is a program's window.
+            f.write('[core]\nidle-time=0\n'
+                    '[shell]\npanel-position=none\nbackground-color=0xff204060\nlocking=false\n'
+                    'animation=none\nstartup-animation=none\nclose-animation=none\nfocus-animation=none\n')
+        socket = 'wayland-demo'
+        self.weston = self._spawn(['weston', '--backend=headless-backend.so', '--socket=' + socket,
+                                   '--idle-time=0', '--use-pixman', '--debug', '--config=' + config,
+                                   '--width=1024', '--height=768',
+                                   '--log=' + os.path.join(self.runtime, 'weston.log')])
+        wait_until(lambda: os.path.exists(os.path.join(self.runtime, socket)) or self.weston.poll() is not None,
+                   what='weston')
+        if self.weston.poll() is not None:
+            raise AssertionError('weston did not start: ' + self.weston_log())
+        self.env['WAYLAND_DISPLAY'] = socket
+        self.env['QT_QPA_PLATFORM'] = 'wayland'
+        # The compositor's record of every request: app ids, size limits.
+        self.protocol_log = os.path.join(self.runtime, 'protocol.log')
+        self._spawn(['weston-debug', 'proto', '-o', self.protocol_log])
+        wait_until(lambda: os.path.exists(self.protocol_log), what='the protocol log')
+
+    def weston_log(self):
+        with open(os.path.join(self.runtime, 'weston.log'), errors='replace') as f:
+            return f.read()
+
+    def requests(self, request):
+        """Arguments of every logged Wayland request of this name, e.g. 'set_app_id'."""
+        with open(self.protocol_log, errors='replace') as f:
+            return re.findall(r' rq \w+@\d+\.%s\((.*)\)$' % re.escape(request), f.read(), re.M)
+
+    def start(self, binary, accessible=False):
+        """Starts a program. With accessible, Qt's AT-SPI bridge is on from the start, and
+        the accessibility bus is launched once the program is on the session bus: a program
+        that comes after the accessibility bus was seen not to register with it."""
+        env = dict(self.env)
+        if accessible:
+            env['QT_LINUX_ACCESSIBILITY_ALWAYS_ON'] = '1'
+        program = Program(self, binary, env)
+        if accessible and not hasattr(self, 'a11y_bus'):
+            wait_until(program.bus_name, what='%s on the session bus' % program.name)
+            launcher = '/usr/libexec/at-spi-bus-launcher'
+            require(launcher)
+            self.a11y_bus = self._spawn([launcher, '--launch-immediately'])
+        return program
+
+    def bus(self):
+        if self._bus is None:
+            from gi.repository import Gio
+            self._bus = Gio.DBusConnection.new_for_address_sync(
+                self.env['DBUS_SESSION_BUS_ADDRESS'],
+                Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+                None, None)
+        return self._bus
+
+    @staticmethod
+    def variant(signature, value):
+        from gi.repository import GLib
+        return GLib.Variant(signature, value)
+
+    def screenshot(self, path):
+        """The whole screen as a PNG file."""
+        if self.display == 'wayland':
+            shots = os.path.join(self.runtime, 'shots')
+            shutil.rmtree(shots, ignore_errors=True)
+            os.mkdir(shots)
+            subprocess.run(['weston-screenshooter'], cwd=shots, env=self.env, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            shutil.move(os.path.join(shots, os.listdir(shots)[0]), path)
+        else:
+            subprocess.run(['import', '-window', 'root', path], env=self.env, check=True)
+        return path
+
+
+def bounding_box(png):
+    """(width, height, x, y) of all that differs from the picture's corner colour."""
+    out = subprocess.run(['convert', png, '-trim', '-format', '%@', 'info:'], check=True,
+                         capture_output=True, text=True).stdout
+    w, h, x, y = map(int, re.match(r'(\d+)x(\d+)\+(\d+)\+(\d+)', out).groups())
+    return w, h, x, y
+
+
+def same_picture(a, b):
+    out = subprocess.run(['compare', '-metric', 'AE', a, b, 'null:'], capture_output=True, text=True)
+    return out.stderr.strip().split()[0] == '0'
+
+
+def accessibility():
+    """pyatspi, imported once the session's bus is set."""
+    try:
+        import pyatspi
+    except ImportError:
+        skip('python3-pyatspi is not installed for %s (scripts/deps.sh installs it)' % sys.executable)
+    return pyatspi
+
+
+def application(pyatspi, component, timeout=20.0):
+    """The program's accessible application, once it has registered."""
+    def find():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == component and app.childCount > 0:
+                return app
+        return None
+    return wait_until(find, timeout, 'the accessible application "%s"' % component)
+
+
+def walk(accessible, depth=0):
+    """(depth, accessible) for the accessible and everything below it, depth first."""
+    yield depth, accessible
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def find(root, role, name):
+    for _, a in walk(root):
+        if a.getRoleName() == role and a.name == name:
+            return a
+    raise AssertionError('no %s named "%s"' % (role, name))
+
+
+def main(run):
+    """Runs run(argv) as a test: status 0 on success, 1 on a failed check, SKIP when skipped."""
+    try:
+        run(sys.argv[1:])
+    except AssertionError as e:
+        print('FAIL: %s' % e)
+        sys.exit(1)
+    print('PASS')
+
+
+def status_bar(root):
+    for _, a in walk(root):
+        if a.getRoleName() == 'status bar':
+            return a
+    raise AssertionError('no status bar')
+
+
+def poke(session, root, entry):
+    """Works a control as programs.py says. On X11 a real click at the place AT-SPI gives
+    for it, then the status text that follows; under weston, which has no input devices,
+    the control's first AT-SPI action (Toggle does not count as a click for a button group)."""
+    role, name, status = entry
+    control = find(root, role, name)
+    if session.display == 'wayland':
+        control.queryAction().doAction(0)
+        return
+    x, y, w, h = control.queryComponent().getExtents(0)  # screen coordinates
+    subprocess.run(['xdotool', 'mousemove', str(x + w // 2), str(y + h // 2), 'click', '1'],
+                   env=session.env, check=True)
+    if status is not None:
+        bar = status_bar(root)
+        wait_until(lambda: bar.name == status, what='the status bar to say "%s" (it says "%s")'
+                   % (status, bar.name))
+
+
+def close_and_check(program):
+    """Closes the program's window; it must end with status 0, having printed nothing."""
+    program.close()
+    status = program.wait()
+    if status != 0:
+        raise AssertionError('%s ended with status %d' % (program.name, status))
+    if program.output():
+        raise AssertionError('%s printed:\n%s' % (program.name, program.output()))

@@ -1,0 +1,33 @@
+# SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+"""What assistive technology and the compositor should see of each program.
+
+window:   the main window's accessible (name, description)
+widgets:  everything below the window, depth first: (role, name, description);
+          a status bar's name is the message it shows (a name set on it would
+          hide the message from screen readers), so its description names it;
+          a name may be a compiled pattern
+size:     (minimum, maximum) size the window asks the compositor for
+poke:     (role, name, status text after a click on it or None): a control that
+          shows the program working
+"""
+
+PROGRAMS = {
+    'Wavelry': dict(
+        window=('KDE-QT RadioButton test!', ''),
+        widgets=[
+            ('status bar', 'FM is true!', 'The band that is switched on'),
+            ('panel', 'RadioButton', ''),
+            ('radio button', 'FM', ''),
+            ('radio button', 'AM', ''),
+            ('radio button', 'LW', ''),
+        ],
+        size=((700, 500), (700, 500)),
+        poke=('radio button', 'AM', 'AM is true!'),
+    ),
+}
+
+# Roles that a user operates or reads: each needs a name (a status bar its description).
+NAMED_ROLES = {'push button', 'check box', 'radio button', 'slider', 'scroll bar', 'text', 'entry',
+               'spin button', 'combo box', 'panel', 'frame', 'canvas', 'drawing area', 'filler'}
