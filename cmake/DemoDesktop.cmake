@@ -29,6 +29,7 @@ function(add_program_desktop_files program)
     string(TOLOWER "${program}" component)
     set(DEMO_ID "${DEMO_ID_PREFIX}.${component}")
     set(DEMO_PROGRAM "${program}")
+    set(DEMO_COMPONENT "${component}") # the X11 window class, from the application name
     set(DEMO_SUMMARY "${ARG_SUMMARY}")
     set(DEMO_DESCRIPTION "${ARG_DESCRIPTION}")
 
