@@ -11,18 +11,14 @@ what the program shows."""
 import re
 
 from desktopsession import Session, accessibility, application, close_and_check, main, poke, walk
-from programs import NAMED_ROLES, PROGRAMS
+from programs import NAMED_ROLES
 
 
 def matches(expected, actual):
     return expected.fullmatch(actual) is not None if isinstance(expected, re.Pattern) else expected == actual
 
 
-def run(argv):
-    name, binary = argv
-    if name not in PROGRAMS:
-        raise AssertionError('tests/desktop/programs.py has no entry for ' + name)
-    expected = PROGRAMS[name]
+def run(name, binary, expected):
     with Session('x11') as session:
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()

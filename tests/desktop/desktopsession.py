@@ -270,14 +270,14 @@ def accessibility():
 
 def application(pyatspi, component, timeout=20.0):
     """The program's accessible application, once it has registered."""
-    def find():
+    def registered():
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
             if app is not None and app.name == component and app.childCount > 0:
                 return app
         return None
-    return wait_until(find, timeout, 'the accessible application "%s"' % component)
+    return wait_until(registered, timeout, 'the accessible application "%s"' % component)
 
 
 def walk(accessible, depth=0):
@@ -297,9 +297,14 @@ def find(root, role, name):
 
 
 def main(run):
-    """Runs run(argv) as a test: status 0 on success, 1 on a failed check, SKIP when skipped."""
+    """Usage: <test> <Program> <binary>. Runs run(program, binary, its entry in programs.py)
+    as a test: status 0 on success, 1 on a failed check, SKIP when skipped."""
+    from programs import PROGRAMS
     try:
-        run(sys.argv[1:])
+        name, binary = sys.argv[1:]
+        if name not in PROGRAMS:
+            raise AssertionError('tests/desktop/programs.py has no entry for ' + name)
+        run(name, binary, PROGRAMS[name])
     except AssertionError as e:
         print('FAIL: %s' % e)
         sys.exit(1)

@@ -12,14 +12,9 @@ import os
 
 from desktopsession import (Session, accessibility, application, bounding_box, close_and_check, desktop_id,
                             main, poke, same_picture, wait_until)
-from programs import PROGRAMS
 
 
-def run(argv):
-    name, binary = argv
-    if name not in PROGRAMS:
-        raise AssertionError('tests/desktop/programs.py has no entry for ' + name)
-    expected = PROGRAMS[name]
+def run(name, binary, expected):
     with Session('wayland') as session:
         program = session.start(binary, accessible=bool(expected.get('poke')))
         app_id = '"%s"' % desktop_id(name)
