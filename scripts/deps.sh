@@ -12,6 +12,7 @@ packages=(
     xvfb xauth x11-utils libx11-dev libxtst-dev
     fonts-urw-base35 fonts-dejavu-core
     imagemagick faketime
+    clang libclang-rt-14-dev
 )
 
 missing=()
