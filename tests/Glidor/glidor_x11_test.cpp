@@ -26,8 +26,8 @@ const QPoint verGrooveLow(687, 450); // below the slider up to value 92
 const QRect textRow(0, 475, 700, 25);
 
 // Reads a number off the screen: the text is cut into glyphs at empty
-// columns, and each glyph is matched with digits drawn here in the
-// program's font. Glyphs are compared at one common size, so a small
+// columns, and each glyph is matched with the digits drawn here in the
+// program's font. Glyphs are compared scaled to one size, so a small
 // difference in font resolution does not matter.
 class DigitReader
 {
@@ -42,62 +42,52 @@ public:
             img.fill(Qt::white);
             QPainter p(&img);
             p.setFont(font);
-            p.setPen(Qt::black);
             p.drawText(img.rect(), Qt::AlignCenter, QString::number(d));
             p.end();
-            m_digits[d] = normalised(img, img.rect());
+            m_digits[d] = glyph(img, 0, img.width());
         }
     }
 
     QString read(const QImage &image) const
     {
         const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-        const auto dark = [&](int x, int y) {
-            return qGray(gray.pixel(x, y)) < 160;
-        };
         QString text;
-        int x = 0;
-        while (x < gray.width()) {
-            const auto columnDark = [&](int cx) {
-                for (int y = 0; y < gray.height(); ++y) {
-                    if (dark(cx, y)) {
-                        return true;
-                    }
-                }
-                return false;
-            };
-            if (!columnDark(x)) {
-                ++x;
-                continue;
-            }
+        for (int x = 0; x < gray.width(); ++x) {
             const int left = x;
-            while (x < gray.width() && columnDark(x)) {
+            while (x < gray.width() && darkBox(gray, x, x + 1).isValid()) {
                 ++x;
             }
-            text += QChar(QLatin1Char(char('0' + closestDigit(normalised(gray, QRect(left, 0, x - left, gray.height()))))));
+            if (x > left) {
+                text += QLatin1Char(char('0' + closestDigit(glyph(gray, left, x))));
+            }
         }
         return text;
     }
 
 private:
     struct Glyph {
-        QImage shape; // 12 x 16, grey
+        QImage shape; // 12 x 16
         double aspect;
     };
 
-    // The glyph inside columns, cut to its dark pixels and scaled to 12 x 16.
-    static Glyph normalised(const QImage &gray, const QRect &columns)
+    // The bounding box of the dark pixels in columns from to to - 1.
+    static QRect darkBox(const QImage &gray, int from, int to)
     {
         QRect box;
-        for (int y = columns.top(); y <= columns.bottom(); ++y) {
-            for (int x = columns.left(); x <= columns.right(); ++x) {
+        for (int y = 0; y < gray.height(); ++y) {
+            for (int x = from; x < to; ++x) {
                 if (qGray(gray.pixel(x, y)) < 160) {
                     box |= QRect(x, y, 1, 1);
                 }
             }
         }
-        const QImage cut = gray.copy(box).convertToFormat(QImage::Format_Grayscale8);
-        return {cut.scaled(12, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), double(box.width()) / box.height()};
+        return box;
+    }
+
+    static Glyph glyph(const QImage &gray, int from, int to)
+    {
+        const QRect box = darkBox(gray, from, to);
+        return {gray.copy(box).scaled(12, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), double(box.width()) / box.height()};
     }
 
     int closestDigit(const Glyph &g) const
@@ -105,13 +95,12 @@ private:
         int best = 0;
         double bestDistance = 1e18;
         for (int d = 0; d < 10; ++d) {
-            double distance = 0;
+            double distance = 12 * 16 * 255 * qAbs(g.aspect - m_digits[d].aspect);
             for (int y = 0; y < 16; ++y) {
                 for (int x = 0; x < 12; ++x) {
                     distance += qAbs(qGray(g.shape.pixel(x, y)) - qGray(m_digits[d].shape.pixel(x, y)));
                 }
             }
-            distance += 12 * 16 * 255 * qAbs(g.aspect - m_digits[d].aspect);
             if (distance < bestDistance) {
                 bestDistance = distance;
                 best = d;

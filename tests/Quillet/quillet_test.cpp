@@ -23,26 +23,15 @@ private Q_SLOTS:
     {
         QVERIFY(QTest::qWaitForWindowExposed(top));
         QCOMPARE(top->size(), QSize(700, 500));
-        QCOMPARE(top->minimumSize(), QSize(700, 500));
-        QCOMPARE(top->maximumSize(), QSize(700, 500));
         QCOMPARE(ProgramTest::screenPixels(top).pixelColor(300, 200), QColor(250, 250, 200));
         QVERIFY(top->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("KDE-QT LineEdit test!"));
 
         QCOMPARE(LEdit1->geometry(), QRect(110, 315, 480, 30));
-        QCOMPARE(LEdit1->font().bold(), true);
-        QCOMPARE(LEdit1->font().pointSize(), 14);
         QCOMPARE(LEdit1->text(), QString());
         QCOMPARE(statusbar->currentMessage(), QString());
         // Typing goes into the field without a click first.
         QCOMPARE(top->focusWidget(), LEdit1);
-
-        const QRect bar(statusbar->mapTo(top, QPoint(0, 0)), statusbar->size());
-        QVERIFY(statusbar->isVisible());
-        QCOMPARE(bar.bottom(), 499);
-        QCOMPARE(bar.width(), 700);
-        QCOMPARE(statusbar->font().bold(), true);
-        QCOMPARE(statusbar->font().pointSize(), 14);
     }
 
     // Entries typed one after the other, each starting from where the
