@@ -15,6 +15,7 @@ packages=(
     desktop-file-utils appstream
     weston qtwayland5
     dbus at-spi2-core python3 python3-pyatspi
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Glidor: a horizontal and a vertical scroll bar; each new value of either
+// bar is shown in the status bar for one second, turned into text by the
+// program's own IntToStr.
+
+#include "glidor.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QString>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *top;
+QStatusBar *statusbar;
+QScrollBar *ScrollBarHor;
+QScrollBar *ScrollBarVer;
+char MessageStr[80]; // shared by both slots: the last value shown, as text
+
+// Writes the decimal digits of Zahl, most significant first, and a NUL into
+// ZahlenStr, and touches no byte after the NUL. A negative value gets a
+// leading '-'. At most 12 bytes are written ("-2147483648" and the NUL).
+void IntToStr(int Zahl, char *ZahlenStr)
+{
+    int Teiler = 1;
+    int Ziffer;
+    int i = 0;
+
+    // Teiler becomes the largest power of ten that Zahl reaches (1 below
+    // ten). Dividing twice rather than by Teiler * 10 keeps the product from
+    // leaving the range of int for values of ten digits.
+    while (Zahl / 10 / Teiler != 0) {
+        Teiler *= 10;
+    }
+
+    if (Zahl < 0) {
+        ZahlenStr[i] = '-';
+        i++;
+    }
+    while (Teiler > 0) {
+        // A negative Zahl stays negative (or zero) at every step, so the
+        // most negative int needs no negation: only its digits are flipped.
+        Ziffer = Zahl / Teiler;
+        if (Ziffer < 0) {
+            Ziffer = -Ziffer;
+        }
+        ZahlenStr[i] = char('0' + Ziffer);
+        i++;
+        Zahl = Zahl % Teiler;
+        Teiler = Teiler / 10;
+    }
+    ZahlenStr[i] = 0;
+}
+
+void KdeW::ScrollHor(int HorPos)
+{
+    IntToStr(HorPos, MessageStr);
+    statusbar->showMessage(QString::fromLatin1(MessageStr), 1000);
+}
+
+void KdeW::ScrollVer(int VerPos)
+{
+    IntToStr(VerPos, MessageStr);
+    statusbar->showMessage(QString::fromLatin1(MessageStr), 1000);
+}
+
+#ifndef GLIDOR_NO_MAIN
+int main(int argc, char **argv)
+{
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("glidor");
+    KAboutData about(QStringLiteral("glidor"),
+                     QStringLiteral("KDE-QT Glidor test!"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("Two scroll bars; the status bar shows the value of the one that moved"),
+                     KAboutLicense::GPL_V2);
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    top = new KdeW();
+
+    statusbar = new QStatusBar(top);
+    statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    statusbar->setGeometry(0, 480, BILD_BREITE, 90);
+    // A plain child at y 480 would show its text below the window's edge;
+    // the main window's own status-bar slot keeps it along the bottom, inside.
+    top->setStatusBar(statusbar);
+    statusbar->setSizeGripEnabled(false); // the window has a fixed size
+
+    // Each bar gets its range, steps and start value before it is connected,
+    // so start-up reports nothing.
+    ScrollBarHor = new QScrollBar(Qt::Horizontal, top);
+    ScrollBarHor->setRange(0, 100);
+    ScrollBarHor->setSingleStep(1);
+    ScrollBarHor->setPageStep(10);
+    ScrollBarHor->setValue(1);
+    ScrollBarHor->setGeometry(5, 460, 670, 15);
+    QObject::connect(ScrollBarHor, SIGNAL(valueChanged(int)), top, SLOT(ScrollHor(int)));
+
+    ScrollBarVer = new QScrollBar(Qt::Vertical, top);
+    ScrollBarVer->setRange(0, 100);
+    ScrollBarVer->setSingleStep(1);
+    ScrollBarVer->setPageStep(10);
+    ScrollBarVer->setValue(1);
+    ScrollBarVer->setGeometry(680, 10, 15, 465);
+    QObject::connect(ScrollBarVer, SIGNAL(valueChanged(int)), top, SLOT(ScrollVer(int)));
+
+    top->show();
+    int r = app->exec();
+    return r;
+}
+#endif

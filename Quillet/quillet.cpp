@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Quillet: a one-line text field; Return moves the typed text into the
+// status bar and empties the field for the next entry.
+
+#include "quillet.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QString>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *top;
+QStatusBar *statusbar;
+QLineEdit *LEdit1;
+
+void KdeW::LEdit1_returnPressed()
+{
+    // Read the text before the field is emptied; it goes over as typed,
+    // spaces and all. An empty field blanks the status bar.
+    const QString text = LEdit1->text();
+    statusbar->showMessage(text);
+    LEdit1->clear();
+}
+
+int main(int argc, char **argv)
+{
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("quillet");
+    KAboutData about(QStringLiteral("quillet"),
+                     QStringLiteral("KDE-QT LineEdit test!"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("A text field; Return moves its text into the status bar"),
+                     KAboutLicense::GPL_V2);
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    top = new KdeW();
+
+    statusbar = new QStatusBar(top);
+    statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    statusbar->setGeometry(0, 480, BILD_BREITE, 90);
+    // A plain child at y 480 would show its text below the window's edge;
+    // the main window's own status-bar slot keeps it along the bottom, inside.
+    top->setStatusBar(statusbar);
+    statusbar->setSizeGripEnabled(false); // the window has a fixed size
+
+    LEdit1 = new QLineEdit(top);
+    LEdit1->move(110, 315);
+    LEdit1->resize(480, 30);
+    LEdit1->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    LEdit1->setFocus(); // typing goes here without a click first
+
+    QObject::connect(LEdit1, SIGNAL(returnPressed()), top, SLOT(LEdit1_returnPressed()));
+
+    top->show();
+    int r = app->exec();
+    return r;
+}

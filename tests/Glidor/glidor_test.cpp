@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "glidor.h"
+#include "programtest.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+extern KdeW *top;
+extern QStatusBar *statusbar;
+extern QScrollBar *ScrollBarHor;
+extern QScrollBar *ScrollBarVer;
+extern char MessageStr[80];
+void IntToStr(int Zahl, char *ZahlenStr);
+
+namespace
+{
+// Converts n into a buffer full of guard bytes and checks the text against
+// the standard library, the length limit and the bytes behind the NUL.
+// Returns an empty string when all holds, else what went wrong.
+std::string checkIntToStr(int n)
+{
+    const char guard = '\x5a';
+    char buf[32];
+    std::memset(buf, guard, sizeof buf);
+    IntToStr(n, buf);
+    const void *nul = std::memchr(buf, 0, sizeof buf);
+    if (!nul) {
+        return "no NUL written for " + std::to_string(n);
+    }
+    const size_t len = size_t(static_cast<const char *>(nul) - buf);
+    if (len + 1 > 12) {
+        return "more than 12 bytes for " + std::to_string(n);
+    }
+    for (size_t i = len + 1; i < sizeof buf; ++i) {
+        if (buf[i] != guard) {
+            return "byte " + std::to_string(i) + " behind the NUL touched for " + std::to_string(n);
+        }
+    }
+    if (std::string(buf) != std::to_string(n)) {
+        return "'" + std::string(buf) + "' for " + std::to_string(n);
+    }
+    return {};
+}
+}
+
+class GlidorTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startState()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(top));
+        QCOMPARE(top->size(), QSize(700, 500));
+        QCOMPARE(ProgramTest::screenPixels(top).pixelColor(300, 200), QColor(250, 250, 200));
+        QVERIFY(top->testAttribute(Qt::WA_DeleteOnClose));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("KDE-QT Glidor test!"));
+
+        // Both bars stand at 1 and nothing has been reported yet.
+        QCOMPARE(ScrollBarHor->value(), 1);
+        QCOMPARE(ScrollBarVer->value(), 1);
+        QCOMPARE(statusbar->currentMessage(), QString());
+        QCOMPARE(QByteArray(MessageStr, sizeof MessageStr), QByteArray(sizeof MessageStr, '\0'));
+    }
+
+    // The bars end at y 474, over the status bar's top rows: a number must
+    // be drawn wholly below them, with the row under the bars still clear.
+    void textBelowBars()
+    {
+        ScrollBarHor->setValue(88);
+        const QImage img = ProgramTest::screenPixels(top);
+        int topmost = img.height();
+        for (int y = 475; y < img.height(); ++y) {
+            for (int x = 0; x < 675; ++x) {
+                if (qGray(img.pixel(x, y)) < 100) {
+                    topmost = qMin(topmost, y);
+                }
+            }
+        }
+        QVERIFY2(topmost > 475 && topmost < 490, qPrintable(QString::number(topmost)));
+    }
+
+    // Every value the bars can report, the powers of ten with their
+    // neighbours, and the limits of int.
+    void intToStr_data()
+    {
+        QTest::addColumn<int>("n");
+        for (int n = 0; n <= 100; ++n) {
+            QTest::addRow("%d", n) << n;
+        }
+        for (int p = 10; p <= 1000000000; p *= 10) {
+            for (int n : {p - 1, p, p + 1, -p + 1, -p, -p - 1}) {
+                QTest::addRow("%d", n) << n;
+            }
+            if (p > INT_MAX / 10) {
+                break;
+            }
+        }
+        for (int n : {-1, INT_MAX, INT_MAX - 1, INT_MIN, INT_MIN + 1}) {
+            QTest::addRow("%d", n) << n;
+        }
+    }
+    void intToStr()
+    {
+        QFETCH(int, n);
+        const std::string fault = checkIntToStr(n);
+        QVERIFY2(fault.empty(), fault.c_str());
+    }
+
+    // Random values over the whole range and over every number of digits.
+    void intToStrSample()
+    {
+        const int powers[] = {10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+        QRandomGenerator random(20260101);
+        for (int i = 0; i < 1000000; ++i) {
+            int n = int(random.generate());
+            if (i % 2) {
+                n %= powers[random.bounded(9)]; // 1 to 9 digits, either sign
+            }
+            const std::string fault = checkIntToStr(n);
+            QVERIFY2(fault.empty(), fault.c_str());
+        }
+    }
+
+    // A shorter number written over a longer one: its NUL ends the text,
+    // the old digits behind it stay.
+    void bufferReuse()
+    {
+        ScrollBarHor->setValue(100);
+        QCOMPARE(QByteArray(MessageStr), QByteArray("100"));
+        ScrollBarVer->setValue(7);
+        QCOMPARE(QByteArray(MessageStr, 4), QByteArray("7\0000\000", 4));
+        QCOMPARE(statusbar->currentMessage(), QStringLiteral("7"));
+    }
+
+    // Steps of both bars in a row; each row starts from where the previous
+    // one left the bars. A step that changes nothing reports nothing.
+    void steps_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<int>("action"); // a QAbstractSlider::SliderAction, or -1 - value for setValue(value)
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, bool vertical, int action, int value, const char *shown) {
+            QTest::newRow(name) << vertical << action << value << QString::fromLatin1(shown);
+        };
+        row("hor to 1", false, -1 - 1, 1, "1");
+        row("hor line up", false, QAbstractSlider::SliderSingleStepAdd, 2, "2");
+        row("hor line down", false, QAbstractSlider::SliderSingleStepSub, 1, "1");
+        row("hor line down to minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "0");
+        row("hor line down at minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "");
+        row("hor page up", false, QAbstractSlider::SliderPageStepAdd, 10, "10");
+        row("hor to maximum", false, QAbstractSlider::SliderToMaximum, 100, "100");
+        row("hor page up at maximum", false, QAbstractSlider::SliderPageStepAdd, 100, "");
+        row("hor to 37", false, -1 - 37, 37, "37");
+        row("ver to 37", true, -1 - 37, 37, "37");
+        row("ver page up near maximum", true, -1 - 95, 95, "95");
+        row("ver page up clamped", true, QAbstractSlider::SliderPageStepAdd, 100, "100");
+        row("ver line down", true, QAbstractSlider::SliderSingleStepSub, 99, "99");
+        row("ver to 3", true, -1 - 3, 3, "3");
+        row("ver page down clamped", true, QAbstractSlider::SliderPageStepSub, 0, "0");
+    }
+    void steps()
+    {
+        QFETCH(bool, vertical);
+        QFETCH(int, action);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        QScrollBar *bar = vertical ? ScrollBarVer : ScrollBarHor;
+        statusbar->clearMessage();
+        if (action < 0) {
+            bar->setValue(-1 - action);
+        } else {
+            bar->triggerAction(QAbstractSlider::SliderAction(action));
+        }
+        QCOMPARE(bar->value(), value);
+        QCOMPARE(statusbar->currentMessage(), shown);
+    }
+
+    // A message goes 1000 ms after it was shown; a second one within that
+    // time replaces it at once and runs its own 1000 ms.
+    void messageTimeout()
+    {
+        QElapsedTimer first;
+        ScrollBarHor->setValue(50);
+        first.start();
+        QCOMPARE(statusbar->currentMessage(), QStringLiteral("50"));
+        QTest::qWait(600);
+        QElapsedTimer second;
+        ScrollBarVer->setValue(60);
+        second.start();
+        QCOMPARE(statusbar->currentMessage(), QStringLiteral("60"));
+        // Past the first message's end, inside the second's.
+        while (first.elapsed() < 1200) {
+            QTest::qWait(20);
+        }
+        QVERIFY2(second.elapsed() >= 950 || statusbar->currentMessage() == QStringLiteral("60"), "cleared by the first message's time-out");
+        QTRY_COMPARE_WITH_TIMEOUT(statusbar->currentMessage(), QString(), 5000);
+        QVERIFY2(second.elapsed() >= 950, qPrintable(QString::number(second.elapsed()))); // a coarse timer may fire 5 % early
+    }
+};
+
+PROGRAM_TEST_MAIN(GlidorTest)
+
+#include "glidor_test.moc"
