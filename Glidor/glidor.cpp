@@ -83,6 +83,9 @@ int main(int argc, char **argv)
                      QStringLiteral("1.0"),
                      QStringLiteral("Two scroll bars; the status bar shows the value of the one that moved"),
                      KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.glidor"));
     KAboutData::setApplicationData(about);
     QCommandLineParser parser;
     about.setupCommandLine(&parser);
@@ -90,6 +93,7 @@ int main(int argc, char **argv)
     about.processCommandLine(&parser);
 
     top = new KdeW();
+    top->setAccessibleName(about.displayName()); // the title, for screen readers
 
     statusbar = new QStatusBar(top);
     statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
@@ -98,6 +102,8 @@ int main(int argc, char **argv)
     // the main window's own status-bar slot keeps it along the bottom, inside.
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
+    // Screen readers read the message as the status bar's name; say what it is.
+    statusbar->setAccessibleDescription(QStringLiteral("The value of the bar moved last, shown for a second"));
 
     // Each bar gets its range, steps and start value before it is connected,
     // so start-up reports nothing.
@@ -107,6 +113,7 @@ int main(int argc, char **argv)
     ScrollBarHor->setPageStep(10);
     ScrollBarHor->setValue(1);
     ScrollBarHor->setGeometry(5, 460, 670, 15);
+    ScrollBarHor->setAccessibleName(QStringLiteral("Horizontal value"));
     QObject::connect(ScrollBarHor, SIGNAL(valueChanged(int)), top, SLOT(ScrollHor(int)));
 
     ScrollBarVer = new QScrollBar(Qt::Vertical, top);
@@ -115,6 +122,7 @@ int main(int argc, char **argv)
     ScrollBarVer->setPageStep(10);
     ScrollBarVer->setValue(1);
     ScrollBarVer->setGeometry(680, 10, 15, 465);
+    ScrollBarVer->setAccessibleName(QStringLiteral("Vertical value"));
     QObject::connect(ScrollBarVer, SIGNAL(valueChanged(int)), top, SLOT(ScrollVer(int)));
 
     top->show();

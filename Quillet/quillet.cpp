@@ -41,6 +41,9 @@ int main(int argc, char **argv)
                      QStringLiteral("1.0"),
                      QStringLiteral("A text field; Return moves its text into the status bar"),
                      KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.quillet"));
     KAboutData::setApplicationData(about);
     QCommandLineParser parser;
     about.setupCommandLine(&parser);
@@ -48,6 +51,7 @@ int main(int argc, char **argv)
     about.processCommandLine(&parser);
 
     top = new KdeW();
+    top->setAccessibleName(about.displayName()); // the title, for screen readers
 
     statusbar = new QStatusBar(top);
     statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
@@ -56,12 +60,16 @@ int main(int argc, char **argv)
     // the main window's own status-bar slot keeps it along the bottom, inside.
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
+    // Screen readers read the message as the status bar's name; say what it is.
+    statusbar->setAccessibleDescription(QStringLiteral("The text entered last"));
 
     LEdit1 = new QLineEdit(top);
     LEdit1->move(110, 315);
     LEdit1->resize(480, 30);
     LEdit1->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
     LEdit1->setFocus(); // typing goes here without a click first
+    LEdit1->setAccessibleName(QStringLiteral("Text to show"));
+    LEdit1->setAccessibleDescription(QStringLiteral("Return moves the text into the status bar"));
 
     QObject::connect(LEdit1, SIGNAL(returnPressed()), top, SLOT(LEdit1_returnPressed()));
 

@@ -26,6 +26,25 @@ PROGRAMS = {
         size=((700, 500), (700, 500)),
         poke=('radio button', 'AM', 'AM is true!'),
     ),
+    'Glidor': dict(
+        window=('KDE-QT Glidor test!', ''),
+        widgets=[
+            ('status bar', '', 'The value of the bar moved last, shown for a second'),
+            ('scroll bar', 'Horizontal value', ''),
+            ('scroll bar', 'Vertical value', ''),
+        ],
+        size=((700, 500), (700, 500)),
+        poke=None,
+    ),
+    'Quillet': dict(
+        window=('KDE-QT LineEdit test!', ''),
+        widgets=[
+            ('status bar', '', 'The text entered last'),
+            ('text', 'Text to show', 'Return moves the text into the status bar'),
+        ],
+        size=((700, 500), (700, 500)),
+        poke=None,
+    ),
 }
 
 # Roles that a user operates or reads: each needs a name (a status bar its description).
