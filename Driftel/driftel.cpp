@@ -15,6 +15,8 @@
 #include <QBrush>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QFontMetrics>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -29,6 +31,33 @@ int MausY;
 int altMausX; // where it was before the latest mouse event
 int altMausY;
 
+// Draws "Hello World!" at (x, y) with the painter's font and pen in XOR
+// mode: the same pixels as painter.drawText(x, y, ...) gives. Glyphs this
+// large are filled from their outlines at every drawText, about a
+// millisecond each time, too slow for a mouse that reports every
+// millisecond. Instead the text is drawn in XOR mode once, onto black,
+// which XOR leaves as it is, and that picture is XORed onto the buffer.
+// Font and pen are the same at every pass.
+static void HelloWorldXor(int x, int y)
+{
+    static QImage figur;
+    static QPoint basis; // the text's base point in figur
+    if (figur.isNull()) {
+        const QString text = QStringLiteral("Hello World!");
+        const QRect ink = QFontMetrics(painter.font(), painter.device()).tightBoundingRect(text);
+        const QRect box = ink.adjusted(-2, -2, 2, 2); // room for the softened edges
+        figur = QImage(box.size(), QImage::Format_RGB32);
+        figur.fill(Qt::black);
+        basis = -box.topLeft();
+        QPainter p(&figur);
+        p.setFont(painter.font());
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(painter.pen());
+        p.drawText(basis, text);
+    }
+    painter.drawImage(x - basis.x(), y - basis.y(), figur);
+}
+
 void KdeW::paintEvent(QPaintEvent *dummy)
 {
     Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
@@ -37,9 +66,9 @@ void KdeW::paintEvent(QPaintEvent *dummy)
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(Qt::yellow);
-    painter.drawText(altMausX, altMausY, QStringLiteral("Hello World!")); // away from the old place
+    HelloWorldXor(altMausX, altMausY); // away from the old place
     painter.setPen(Qt::yellow);
-    painter.drawText(MausX, MausY, QStringLiteral("Hello World!")); // onto the new one
+    HelloWorldXor(MausX, MausY); // onto the new one
     painter.end();
 
     if (pFenster) {

@@ -4,7 +4,8 @@
 // Driftel2: while a mouse button is held, a small red square follows the
 // pointer. It is drawn into a back buffer in XOR mode, so drawing it a
 // second time at the same place removes it again; the buffer is then copied
-// onto the window in one piece.
+// onto the window in one piece. The text "Hello World!" is drawn in plain
+// copy mode whenever the window is resized.
 
 #include "driftel2.h"
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 
 extern KdeW *pFenster;
@@ -141,6 +142,36 @@ private Q_SLOTS:
         }
         m_seen[QString::fromLatin1(QTest::currentDataTag())] = shown;
     }
+
+#ifndef DRIFTEL2
+    // What a pass toggles is exactly the text as drawText draws it in XOR
+    // mode, at the previous and at the new position.
+    void passTogglesTheText()
+    {
+        const QPoint from = maus();
+        const QPoint to(120, 460);
+        const QImage before = screen();
+        mouse(Press, to, Qt::LeftButton);
+        const QImage after = screen();
+
+        QImage toggled(before.size(), QImage::Format_RGB32);
+        toggled.fill(Qt::black);
+        QPainter p(&toggled);
+        p.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(Qt::yellow);
+        p.drawText(from, QStringLiteral("Hello World!"));
+        p.drawText(to, QStringLiteral("Hello World!"));
+        p.end();
+        int wrong = 0;
+        for (int y = 0; y < before.height(); ++y) {
+            for (int x = 0; x < before.width(); ++x) {
+                wrong += ((before.pixel(x, y) ^ after.pixel(x, y) ^ toggled.pixel(x, y)) & 0xffffff) != 0;
+            }
+        }
+        QCOMPARE(wrong, 0);
+    }
+#endif
 
     // Before main() has stored the window, a pass still draws into the
     // buffer but copies nothing.
