@@ -32,7 +32,7 @@ class DriftelTest : public QObject
 
 private:
     enum Action { Press, Move, Paint };
-    Picture::TextInk m_text;
+    QRect m_text; // the text's ink relative to its base point
     QHash<QString, QImage> m_seen; // pictures by the name of the step that made them
 
     static QImage screen()
@@ -70,16 +70,10 @@ private Q_SLOTS:
         QCOMPARE(pFenster->size(), QSize(700, 500)); // the X test checks the position
         QCOMPARE(pFenster->maximumSize(), QSize(700, 500));
         QCOMPARE(pFenster->minimumSize(), QSize(0, 0));
-        QCOMPARE(pFenster->palette().color(QPalette::Window), QColor(Qt::white));
-        QVERIFY(pFenster->testAttribute(Qt::WA_OpaquePaintEvent));
-        QVERIFY(pFenster->testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(!pFenster->hasMouseTracking());
         const QString caption = QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   ");
         QCOMPARE(caption.size(), 39);
         QCOMPARE(pFenster->windowTitle(), caption);
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QT-Demo"));
-        QCOMPARE(maus(), QPoint(100, 200));
-        QCOMPARE(altMaus(), QPoint(100, 200));
 
         // Start-up resizes and paints at least once; the paint passes
         // cancel out, so the text stands in copy mode and no square shows.
@@ -206,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(Picture::count(shown, QRect(0, 0, 500, 1), Picture::Black), 500);
         QCOMPARE(Picture::count(shown, QRect(0, 0, 1, 400), Picture::Black), 400);
         QCOMPARE(Picture::count(shown, QRect(1, 1, 499, 399), Picture::Black), 0);
-        QCOMPARE(Picture::copyInk(shown, shown.rect()).right(), 499);
+        QCOMPARE(Picture::copyInk(shown).right(), 499);
 
         pFenster->resize(900, 700);
         QCOMPARE(pFenster->size(), QSize(700, 500));

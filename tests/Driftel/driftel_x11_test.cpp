@@ -29,7 +29,7 @@ private Q_SLOTS:
         QVERIFY(p.sizeHints().minimum.width() < 700 && p.sizeHints().minimum.height() < 500);
         QVERIFY2(p.name().startsWith(QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   ")), qPrintable(p.name()));
 
-        Picture::TextInk text;
+        QRect text;
         QString wrong;
         QVERIFY2(p.waitUntil([&] { return (wrong = Picture::checkStart(p.grab(), &text)).isEmpty(); }), qPrintable(wrong));
         const auto shows = [&](const Picture::Expected &e) {
