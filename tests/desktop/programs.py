@@ -9,6 +9,7 @@ widgets:  everything below the window, depth first: (role, name, description);
           hide the message from screen readers), so its description names it;
           a name may be a compiled pattern
 size:     (minimum, maximum) size the window asks the compositor for
+shown:    its size on the screen, if not the maximum
 poke:     (role, name, status text after a click on it or None): a control that
           shows the program working
 """
@@ -25,6 +26,18 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=('radio button', 'AM', 'AM is true!'),
+    ),
+    'Driftel': dict(
+        window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: the text Hello World! follows the pointer'),
+        widgets=[],
+        size=((0, 0), (700, 500)),
+        poke=None,
+    ),
+    'Driftel2': dict(
+        window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: a small red square follows the pointer'),
+        widgets=[],
+        size=((0, 0), (700, 500)),
+        poke=None,
     ),
     'Glidor': dict(
         window=('KDE-QT Glidor test!', ''),

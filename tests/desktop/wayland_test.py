@@ -29,9 +29,11 @@ def run(name, binary, expected):
         # Only the window differs from the plain background; decorations may add a frame.
         shot = os.path.join(session.runtime, 'window.png')
 
+        shown_w, shown_h = expected.get('shown', maximum)
+
         def painted():
             w, h, _, _ = bounding_box(session.screenshot(shot))
-            return min_w <= w <= min_w + 40 and min_h <= h <= min_h + 60
+            return shown_w <= w <= shown_w + 40 and shown_h <= h <= shown_h + 60
         wait_until(painted, what='the window on the screen')
 
         if expected.get('poke'):

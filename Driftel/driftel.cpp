@@ -1,0 +1,146 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Driftel: while a mouse button is held, the text "Hello World!" follows the
+// pointer. It is drawn into a back buffer in XOR mode, so drawing it a
+// second time at the same place removes it again; the buffer is then copied
+// onto the window in one piece.
+
+#include "driftel.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QBrush>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *pFenster;
+QPainter painter; // begun on the buffer only inside one handler at a time
+int MausX; // where the figure is now
+int MausY;
+int altMausX; // where it was before the latest mouse event
+int altMausY;
+
+// Draws "Hello World!" at (x, y) with the painter's font and pen in XOR
+// mode: the same pixels as painter.drawText(x, y, ...) gives. Glyphs this
+// large are filled from their outlines at every drawText, about a
+// millisecond each time, too slow for a mouse that reports every
+// millisecond. Instead the text is drawn in XOR mode once, onto black,
+// which XOR leaves as it is, and that picture is XORed onto the buffer.
+// Font and pen are the same at every pass.
+static void HelloWorldXor(int x, int y)
+{
+    static QImage figur;
+    static QPoint basis; // the text's base point in figur
+    if (figur.isNull()) {
+        const QString text = QStringLiteral("Hello World!");
+        const QRect ink = QFontMetrics(painter.font(), painter.device()).tightBoundingRect(text);
+        const QRect box = ink.adjusted(-2, -2, 2, 2); // room for the softened edges
+        figur = QImage(box.size(), QImage::Format_RGB32);
+        figur.fill(Qt::black);
+        basis = -box.topLeft();
+        QPainter p(&figur);
+        p.setFont(painter.font());
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(painter.pen());
+        p.drawText(basis, text);
+    }
+    painter.drawImage(x - basis.x(), y - basis.y(), figur);
+}
+
+void KdeW::paintEvent(QPaintEvent *dummy)
+{
+    Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
+
+    painter.begin(&buffer);
+    painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(Qt::yellow);
+    HelloWorldXor(altMausX, altMausY); // away from the old place
+    painter.setPen(Qt::yellow);
+    HelloWorldXor(MausX, MausY); // onto the new one
+    painter.end();
+
+    if (pFenster) {
+        QPainter fenster(pFenster);
+        fenster.drawPixmap(0, 0, buffer);
+    }
+}
+
+void KdeW::resizeEvent(QResizeEvent *Veraenderung)
+{
+    buffer = QPixmap(Veraenderung->size());
+
+    painter.begin(&buffer);
+    painter.setBrush(QBrush(Qt::white));
+    // A stroked rectangle covers one pixel more than its size to the right
+    // and below: this one puts the outline on columns 0 and 699, rows 0 and 499.
+    painter.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
+    painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
+    painter.setPen(Qt::yellow);
+    painter.drawText(MausX, MausY, QStringLiteral("Hello World!"));
+    painter.end();
+
+    // The window shows the new buffer in the paint event that follows every
+    // resize of a visible window; a window is painted only from there.
+}
+
+void KdeW::mousePressEvent(QMouseEvent *MausPosition)
+{
+    altMausX = MausX;
+    altMausY = MausY;
+    MausX = MausPosition->pos().x(); // may lie outside the window: the painter clips
+    MausY = MausPosition->pos().y();
+    repaint(0, 0, BILD_BREITE, BILD_HOEHE); // at once, without erasing
+}
+
+void KdeW::mouseMoveEvent(QMouseEvent *MausPosition)
+{
+    altMausX = MausX;
+    altMausY = MausY;
+    MausX = MausPosition->pos().x();
+    MausY = MausPosition->pos().y();
+    repaint(0, 0, BILD_BREITE, BILD_HOEHE);
+}
+
+int main(int argc, char **argv)
+{
+    MausX = 100;
+    altMausX = 100;
+    MausY = 200;
+    altMausY = 200;
+
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("driftel");
+    KAboutData about(QStringLiteral("driftel"),
+                     QStringLiteral("QT-Demo"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("Drag the text \"Hello World!\" with the mouse"),
+                     KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.driftel"));
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    pFenster = new KdeW();
+    pFenster->setCaption(QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   "));
+    pFenster->setAccessibleDescription(QStringLiteral("Hold a mouse button and drag: the text Hello World! follows the pointer"));
+
+    pFenster->show();
+    int r = app->exec();
+    return r;
+}

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#ifndef DRIFTEL_H
+#define DRIFTEL_H
+
+#include <KMainWindow>
+
+#include <QColor>
+#include <QPalette>
+#include <QPixmap>
+
+class QMouseEvent;
+class QPaintEvent;
+class QResizeEvent;
+
+// The one main window: at most 700 x 500, white. Everything it shows is
+// drawn into the back buffer first and copied onto the window whole.
+class KdeW : public KMainWindow
+{
+    Q_OBJECT
+
+public:
+    KdeW()
+        : KMainWindow(nullptr) // top-level, deleted when closed
+    {
+        setGeometry(1, 1, 700, 500);
+        setMaximumSize(700, 500); // no minimum: it may shrink, never grow
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        setPalette(pal);
+        // The paint handler covers the whole window with the buffer, so
+        // nothing is erased before it runs: no flicker.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        // Mouse tracking stays off: moves arrive only while a button is held.
+    }
+
+protected:
+    void paintEvent(QPaintEvent *dummy) override;
+    void resizeEvent(QResizeEvent *Veraenderung) override;
+    void mousePressEvent(QMouseEvent *MausPosition) override;
+    void mouseMoveEvent(QMouseEvent *MausPosition) override;
+
+private:
+    QPixmap buffer; // the back buffer, as large as the window
+};
+
+#endif

@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Driftel2: while a mouse button is held, a small red square follows the
+// pointer. It is drawn into a back buffer in XOR mode, so drawing it a
+// second time at the same place removes it again; the buffer is then copied
+// onto the window in one piece. The text "Hello World!" is drawn in plain
+// copy mode whenever the window is resized.
+
+#include "driftel2.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QBrush>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *pFenster;
+QPainter painter; // begun on the buffer only inside one handler at a time
+int MausX; // where the figure is now
+int MausY;
+int altMausX; // where it was before the latest mouse event
+int altMausY;
+
+void KdeW::paintEvent(QPaintEvent *dummy)
+{
+    Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
+
+    painter.begin(&buffer);
+    painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(Qt::yellow);
+    painter.fillRect(altMausX, altMausY, 20, 20, QBrush(Qt::red)); // away from the old place
+    painter.setPen(Qt::yellow);
+    painter.fillRect(MausX, MausY, 20, 20, QBrush(Qt::red)); // onto the new one
+    painter.end();
+
+    if (pFenster) {
+        QPainter fenster(pFenster);
+        fenster.drawPixmap(0, 0, buffer);
+    }
+}
+
+void KdeW::resizeEvent(QResizeEvent *Veraenderung)
+{
+    buffer = QPixmap(Veraenderung->size());
+
+    painter.begin(&buffer);
+    painter.setBrush(QBrush(Qt::white));
+    // A stroked rectangle covers one pixel more than its size to the right
+    // and below: this one puts the outline on columns 0 and 699, rows 0 and 499.
+    painter.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
+    painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
+    painter.setPen(Qt::yellow);
+    painter.drawText(MausX, MausY, QStringLiteral("Hello World!"));
+    painter.end();
+
+    // The window shows the new buffer in the paint event that follows every
+    // resize of a visible window; a window is painted only from there.
+}
+
+void KdeW::mousePressEvent(QMouseEvent *MausPosition)
+{
+    altMausX = MausX;
+    altMausY = MausY;
+    MausX = MausPosition->pos().x(); // may lie outside the window: the painter clips
+    MausY = MausPosition->pos().y();
+    repaint(0, 0, BILD_BREITE, BILD_HOEHE); // at once, without erasing
+}
+
+void KdeW::mouseMoveEvent(QMouseEvent *MausPosition)
+{
+    altMausX = MausX;
+    altMausY = MausY;
+    MausX = MausPosition->pos().x();
+    MausY = MausPosition->pos().y();
+    repaint(0, 0, BILD_BREITE, BILD_HOEHE);
+}
+
+int main(int argc, char **argv)
+{
+    MausX = 100;
+    altMausX = 100;
+    MausY = 200;
+    altMausY = 200;
+
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("driftel2");
+    KAboutData about(QStringLiteral("driftel2"),
+                     QStringLiteral("QT-Demo"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("Drag a red square with the mouse"),
+                     KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.driftel2"));
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    pFenster = new KdeW();
+    pFenster->setCaption(QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   "));
+    pFenster->setAccessibleDescription(QStringLiteral("Hold a mouse button and drag: a small red square follows the pointer"));
+
+    pFenster->show();
+    int r = app->exec();
+    return r;
+}
