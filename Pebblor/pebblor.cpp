@@ -80,9 +80,7 @@ void KdeW::paintEvent(QPaintEvent *)
 {
     if (!NurKopieren) {
         painter.begin(&buffer);
-        painter.setBrush(Hintergrundfarbe);
-        painter.setPen(Hintergrundfarbe);
-        Rechteck(painter, 25, 0, 100, 60);
+        painter.fillRect(25, 0, 100, 60, Hintergrundfarbe); // the entry strip
         for (Zeile = 1; Zeile <= 4; Zeile++) {
             painter.setBrush(Qt::gray);
             painter.setPen(Qt::black);
@@ -143,7 +141,10 @@ void KdeW::timerAnimation()
         y_pos = y_pos + 2;
     }
     if (y_pos <= 431 && SteinFaellt) {
-        repaint(0, 0, 400, 525); // the frame is drawn before the tick returns
+        // The frame is drawn before the tick returns. The child widgets lie
+        // over the picture, not in it: they are left out, as they would be
+        // repainted with every frame otherwise, at many times its cost.
+        repaint(QRegion(0, 0, 400, 525) - childrenRegion());
         return;
     }
     // Past the lowest hole: the stone rests there until the next paint.

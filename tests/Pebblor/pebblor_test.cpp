@@ -126,6 +126,7 @@ class PebblorTest : public QObject
 
     int m_paints = 0; // paint events of the window
     int m_frames = 0; // ... of those, the ones for all of 400 x 525 (a button's repaint asks for less)
+    int m_childPaints = 0; // paint events of the buttons and the check-box frame
     QColor m_beforePaint; // the window's pixel (5, 5) as its paint handler starts
     QImage m_cleanBoard; // the picture right after start-up
 
@@ -137,6 +138,8 @@ protected:
             m_frames += static_cast<QPaintEvent *>(e)->rect().contains(QRect(0, 0, 400, 525));
             auto *store = static_cast<QImage *>(HFenster->backingStore()->paintDevice());
             m_beforePaint = store->pixelColor(5, 5);
+        } else if (e->type() == QEvent::Paint) {
+            ++m_childPaints;
         }
         return false;
     }
@@ -145,7 +148,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(QTest::qWaitForWindowExposed(HFenster));
-        HFenster->installEventFilter(this);
+        for (QObject *o : {(QObject *)HFenster, (QObject *)Button_SteinMove, (QObject *)Button_Zeichnen, (QObject *)ButtonGroupRahmen}) {
+            o->installEventFilter(this);
+        }
     }
 
     // Every test starts idle with both mask steps on and the window's size.
@@ -370,12 +375,15 @@ private Q_SLOTS:
         QVERIFY(timer->remainingTime() > 50);
         QCOMPARE(y_pos, 100);
         timer->stop();
+        QCoreApplication::processEvents(); // the button's own repaint
+        m_childPaints = 0;
         int ticks = 0;
         while (SteinFaellt) {
             HFenster->timerAnimation();
             ++ticks;
         }
         QCOMPARE(ticks, 166);
+        QCOMPARE(m_childPaints, 0); // the frames leave the controls alone
         QCOMPARE(m_frames, 205);
         QCOMPARE(y_pos, 20);
 
