@@ -33,8 +33,8 @@ class KdeW : public KMainWindow
 
 public:
     QPixmap buffer; // the whole window's picture; null until the first resize
-    QPixmap Maske1; // AND mask: keeps the holes, blackens the rest of the board
-    QPixmap Maske2; // OR mask: keeps the holes, makes the rest of the board blue
+    QPixmap Maske1; // the AND mask
+    QPixmap Maske2; // the OR mask
     QColor Hintergrundfarbe;
 
     KdeW()
@@ -48,30 +48,22 @@ public:
         setAttribute(Qt::WA_NoSystemBackground); // nothing is erased before a paint
         Hintergrundfarbe = QColor(220, 220, 220);
 
-        // The masks cover the board's inner part, 100 x 425 from (25, 60);
-        // their discs lie exactly on the four holes.
-        Maske1 = QPixmap(100, 425);
-        Maske2 = QPixmap(100, 425);
-        QPainter p(&Maske1);
-        p.setPen(Qt::black);
-        p.setBrush(Qt::black);
-        Rechteck(p, 0, 0, 100, 425);
-        p.setBrush(Qt::white);
-        p.setPen(Qt::white);
-        for (int y = 60; y <= 360; y += 100) {
-            Ellipse(p, 25, y, 50, 50);
-        }
-        p.end();
-        p.begin(&Maske2);
-        p.setPen(Qt::blue);
-        p.setBrush(Qt::blue);
-        Rechteck(p, 0, 0, 100, 425);
-        p.setBrush(Qt::black);
-        p.setPen(Qt::black);
-        for (int y = 60; y <= 360; y += 100) {
-            Ellipse(p, 25, y, 50, 50);
-        }
-        p.end();
+        // The masks cover the board's inner part, 100 x 425 from (25, 60):
+        // one colour over the whole, and discs of another exactly on the holes.
+        const auto maske = [](QPixmap &m, const QColor &grund, const QColor &scheiben) {
+            m = QPixmap(100, 425);
+            QPainter p(&m);
+            p.setPen(grund);
+            p.setBrush(grund);
+            Rechteck(p, 0, 0, 100, 425);
+            p.setBrush(scheiben);
+            p.setPen(scheiben);
+            for (int y = 60; y <= 360; y += 100) {
+                Ellipse(p, 25, y, 50, 50);
+            }
+        };
+        maske(Maske1, Qt::black, Qt::white); // AND keeps the holes, blackens the rest
+        maske(Maske2, Qt::blue, Qt::black); // OR keeps the holes, makes the rest blue
     }
 
 public Q_SLOTS:
