@@ -27,6 +27,20 @@ PROGRAMS = {
         size=((700, 500), (700, 500)),
         poke=('radio button', 'AM', 'AM is true!'),
     ),
+    'Pebblor': dict(
+        window=("Pebblor, by the KDE-QT demo programs' authors",
+                'A red stone falls behind a blue board and is seen only through its four holes'),
+        widgets=[
+            ('push button', 'Stein Move', ''),
+            ('push button', 'Neu Zeichnen', ''),
+            ('label', 'Masken', ''),
+            ('check box', 'Maske1 Und', ''),
+            ('check box', 'Makse2 Oder', ''),
+        ],
+        size=((0, 0), (0, 0)),
+        shown=(400, 525),
+        poke=('push button', 'Stein Move', None),
+    ),
     'Driftel': dict(
         window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: the text Hello World! follows the pointer'),
         widgets=[],

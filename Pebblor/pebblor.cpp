@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Pebblor: a red stone falls down a blue board with four holes, one frame
+// every 100 ms. Each frame is drawn into a back buffer, where an AND and an
+// OR mask hide the stone behind the board, and reaches the window in one copy.
+
+#include "pebblor.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+
+KdeW *HFenster;
+QPushButton *Button_SteinMove;
+QPushButton *Button_Zeichnen;
+QLabel *ButtonGroupRahmen; // the titled, raised box around the check boxes
+QButtonGroup *ButtonGroup; // numbers the check boxes and reports clicks by number
+QCheckBox *Ch1;
+QCheckBox *Ch2;
+QTimer *timer;
+
+bool SteinFaellt = false; // a fall is under way
+bool Und = false; // AND step on
+bool Oder = false; // OR step on
+
+int KreisPosition_X; // left edge of the holes and of the stone
+int KreisPosition_Y[5]; // top edge of hole row 1 to 4; [0] is not used
+int y_pos = 0; // the stone's top edge is at y_pos - 10
+int Zeile;
+
+QPainter painter; // draws into the buffer, opened and closed by each step
+
+// Set while a paint has only to show the buffer as it is.
+static bool NurKopieren = false;
+
+void SpielfeldBerechnen()
+{
+    KreisPosition_X = 50;
+    for (Zeile = 1; Zeile <= 4; Zeile++) {
+        KreisPosition_Y[Zeile] = 100 * Zeile + 20;
+    }
+}
+
+// The background, the board and its empty holes: all of the buffer anew.
+static void BrettZeichnen(KdeW *w)
+{
+    painter.begin(&w->buffer);
+    painter.fillRect(w->buffer.rect(), w->Hintergrundfarbe);
+    painter.setBrush(Qt::blue);
+    painter.setPen(Qt::black);
+    Rechteck(painter, 20, 60, 110, 425);
+    for (Zeile = 1; Zeile <= 4; Zeile++) {
+        painter.setBrush(Qt::gray);
+        painter.setPen(Qt::black);
+        Ellipse(painter, KreisPosition_X, KreisPosition_Y[Zeile], 50, 50);
+    }
+    painter.end();
+}
+
+void KdeW::resizeEvent(QResizeEvent *e)
+{
+    buffer = QPixmap(e->size());
+    BrettZeichnen(this); // the following paint shows it
+}
+
+// One frame: the entry strip and the holes anew, then during a fall the
+// stone and the masks, then the whole buffer onto the window. The rest of
+// the board keeps what earlier frames left there.
+void KdeW::paintEvent(QPaintEvent *)
+{
+    if (!NurKopieren) {
+        painter.begin(&buffer);
+        painter.fillRect(25, 0, 100, 60, Hintergrundfarbe); // the entry strip
+        for (Zeile = 1; Zeile <= 4; Zeile++) {
+            painter.setBrush(Qt::gray);
+            painter.setPen(Qt::black);
+            Ellipse(painter, KreisPosition_X, KreisPosition_Y[Zeile], 50, 50);
+        }
+        if (SteinFaellt) {
+            painter.setBrush(Qt::red);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            Ellipse(painter, KreisPosition_X, y_pos - 10, 50, 50);
+            if (Und) { // black everywhere but in the holes
+                painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+                painter.drawPixmap(KreisPosition_X - 25, 60, Maske1, 0, 0, 100, 425);
+            }
+            if (Oder) { // blue everywhere but in the holes
+                painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+                painter.drawPixmap(KreisPosition_X - 25, 60, Maske2, 0, 0, 100, 425);
+            }
+        }
+        painter.end();
+    }
+    QPainter fenster(this);
+    fenster.drawPixmap(0, 0, buffer);
+}
+
+void KdeW::Button_SteinMove_clicked()
+{
+    SteinFaellt = true;
+    timer->start(100); // during a fall: only the interval starts anew
+}
+
+void KdeW::Button_Zeichnen_clicked()
+{
+    BrettZeichnen(this);
+    // On screen before the click returns, without a frame drawn over it.
+    NurKopieren = true;
+    repaint();
+    NurKopieren = false;
+}
+
+void KdeW::CheckButton(int id)
+{
+    // Nothing is repainted: the masks act from the next frame of a fall on.
+    switch (id) {
+    case 0:
+        Und = Ch1->isChecked();
+        break;
+    case 1:
+        Oder = Ch2->isChecked();
+        break;
+    default:
+        break;
+    }
+}
+
+void KdeW::timerAnimation()
+{
+    if (SteinFaellt) {
+        y_pos = y_pos + 2;
+    }
+    if (y_pos <= 431 && SteinFaellt) {
+        // The frame is drawn before the tick returns. The child widgets lie
+        // over the picture, not in it: they are left out, as they would be
+        // repainted with every frame otherwise, at many times its cost.
+        repaint(QRegion(0, 0, 400, 525) - childrenRegion());
+        return;
+    }
+    // Past the lowest hole: the stone rests there until the next paint.
+    SteinFaellt = false;
+    y_pos = 20;
+    timer->stop();
+}
+
+int main(int argc, char **argv)
+{
+    SpielfeldBerechnen();
+
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("pebblor");
+    KAboutData about(QStringLiteral("pebblor"),
+                     QStringLiteral("QT-Demo"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("A stone falls behind a board with holes, hidden by two raster-operation masks"),
+                     KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.pebblor"));
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    HFenster = new KdeW();
+    HFenster->setCaption(QStringLiteral("Pebblor, by the KDE-QT demo programs' authors"));
+    HFenster->setAccessibleDescription(
+        QStringLiteral("A red stone falls behind a blue board and is seen only through its four holes"));
+
+    Button_SteinMove = new QPushButton(QStringLiteral("Stein Move"), HFenster);
+    Button_SteinMove->move(220, 260);
+    QObject::connect(Button_SteinMove, SIGNAL(clicked()), HFenster, SLOT(Button_SteinMove_clicked()));
+
+    Button_Zeichnen = new QPushButton(QStringLiteral("Neu Zeichnen"), HFenster);
+    Button_Zeichnen->move(220, 350);
+    QObject::connect(Button_Zeichnen, SIGNAL(clicked()), HFenster, SLOT(Button_Zeichnen_clicked()));
+
+    // A label is a frame: it draws the raised box, 5-pixel lines, and the title.
+    ButtonGroupRahmen = new QLabel(QStringLiteral("Masken"), HFenster);
+    ButtonGroupRahmen->setGeometry(170, 120, 200, 100);
+    ButtonGroupRahmen->setFrameStyle(QFrame::Box | QFrame::Raised);
+    ButtonGroupRahmen->setLineWidth(5);
+    ButtonGroupRahmen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ButtonGroup = new QButtonGroup(ButtonGroupRahmen);
+    ButtonGroup->setExclusive(false); // two independent switches
+
+    Ch1 = new QCheckBox(QStringLiteral("Maske1 Und"), ButtonGroupRahmen);
+    ButtonGroup->addButton(Ch1, 0);
+    Ch1->setChecked(true);
+    Und = true;
+    Ch1->move(15, 25);
+
+    Ch2 = new QCheckBox(QStringLiteral("Makse2 Oder"), ButtonGroupRahmen);
+    ButtonGroup->addButton(Ch2, 1);
+    Ch2->move(15, 45);
+    Ch2->setChecked(true);
+    Oder = true;
+
+    QObject::connect(ButtonGroup, SIGNAL(idClicked(int)), HFenster, SLOT(CheckButton(int)));
+
+    timer = new QTimer(HFenster);
+    timer->setTimerType(Qt::PreciseTimer); // 100 ms each tick, not about 100
+    QObject::connect(timer, SIGNAL(timeout()), HFenster, SLOT(timerAnimation()));
+
+    HFenster->show();
+    int r = app->exec();
+    return r;
+}
