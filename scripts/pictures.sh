@@ -6,8 +6,9 @@
 # Makes the README's pictures again from the real programs: each program runs
 # on a private virtual X server, gets real input (XTest, through xdotool) that
 # brings it into a telling state, and its window is photographed from the X
-# server into docs/pictures/<Program>.png, or .gif when its steps take frames.
-# Without arguments, every built program that has steps below.
+# server into docs/pictures/<Program>.png; a program whose steps take frames
+# also gets an animated GIF of them, docs/pictures/<Program>-<name>.gif.
+# Without arguments, every program that has steps below.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -15,19 +16,65 @@ pictures=$root/docs/pictures
 
 # ---- The steps of each program -------------------------------------------
 # steps_<Program> runs once the window is shown, with these helpers
-# (positions in window coordinates):
+# (positions in window coordinates; input helpers do not wait for the
+# program, settle does):
 #   click X Y               a left click
-#   drag X1 Y1 X2 Y2 [N] [frames]  a left-button drag in N moves; with "frames",
-#                           one frame after each move
+#   drag X1 Y1 X2 Y2 [N] [frames]  a left-button drag in N moves; with
+#                           "frames", one frame once the window has settled
+#                           after each move
 #   key KEYSYM, typetext TEXT  keyboard input to the window
 #   settle                  waits until the window's picture stops changing
+#   still                   takes the still picture now rather than after the
+#                           steps (for a passing state)
 #   frame                   adds the window's picture to the animation
 #   frames N MS             N frames, one every MS milliseconds
-# The last picture is taken after the steps; a program that took frames gets
-# an animated GIF of them instead (DELAY_<Program>, in 1/100 s, between frames).
+#   gif NAME DELAY [CROP]   writes the frames taken so far as <Program>-NAME.gif,
+#                           DELAY (1/100 s) between frames, each cut to CROP
+#                           (WxH+X+Y) if given, and starts a new animation
+# Without still, the still picture is taken after the steps, once the window
+# has settled.
+
+steps_Pebblor() { # a fall under way; the stone shows in the holes only
+    frames 3 400
+    click 270 275 # "Stein Move"
+    frames 28 400
+    still # the stone passes the second hole
+    frames 28 400 # the stone comes to rest in the lowest hole
+    gif fall 40 150x495+0+0 # the board and the strip above it
+}
+
+steps_Driftel() { # a drag done: the text follows the pointer
+    frames 3 300
+    drag 100 200 20 420 12 frames # from the start position
+    frames 4 300
+    gif drag 15
+}
+
+steps_Driftel2() { # a drag done: the square followed the pointer
+    drag 100 200 480 330 12
+}
 
 steps_Wavelry() { # a band chosen: the status bar names it
     click 23 60 # "AM"
+}
+
+steps_Glidor() { # a value shown: it stays in the status bar for one second
+    drag 48 467 330 467 8 # the horizontal bar's slider, from value 1
+    still
+}
+
+steps_Quillet() { # an entry made, and the next one being typed
+    typetext "Hello, status bar!"
+    key Return
+    typetext "the next line"
+}
+
+steps_Tockwell() { # the clock, after a few ticks
+    sleep 2.5
+}
+
+steps_Notchly() { # the slider dragged: the LCD shows its value
+    drag 28 425 400 425 10 # the slider's handle, from 0
 }
 
 # ---- The machinery -----------------------------------------------------------
@@ -50,7 +97,7 @@ settle() {
         mv "$work/settle-b.png" "$work/settle-a.png"
     done
 }
-click() { xdotool mousemove --sync --window "$window" "$1" "$2" click 1; settle; }
+click() { xdotool mousemove --sync --window "$window" "$1" "$2" click 1; }
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 n=${5:-10} framed=${6:-} i
     xdotool mousemove --sync --window "$window" "$x1" "$y1" mousedown 1
@@ -59,23 +106,34 @@ drag() {
         if [ -n "$framed" ]; then settle; frame; fi
     done
     xdotool mouseup 1
-    settle
 }
-key() { xdotool key "$1"; settle; }
-typetext() { xdotool type "$1"; settle; }
+key() { xdotool key "$1"; }
+typetext() { xdotool type "$1"; }
+still() { grab "$work/still.png"; }
 frame() { grab "$(printf '%s/frame-%04d.png' "$work" "$(frame_count)")"; }
 frame_count() { find "$work" -name 'frame-*.png' | wc -l; }
-frames() {
-    local i
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+frames() { # paced by the clock, so the GIF's delay matches the time between frames
+    local i next wait
+    next=$(now_ms)
     for i in $(seq "$1"); do
         frame
-        sleep "$(printf '0.%03d' "$2")"
+        next=$((next + $2))
+        wait=$((next - $(now_ms)))
+        if [ "$wait" -gt 0 ]; then sleep "$(printf '%d.%03d' $((wait / 1000)) $((wait % 1000)))"; fi
     done
+}
+gif() {
+    local out=$pictures/$program-$1.gif crop=()
+    [ -n "${3:-}" ] && crop=(-crop "$3" +repage)
+    convert -delay "$2" -loop 0 "$work"/frame-*.png "${crop[@]}" -layers Optimize "$out"
+    rm -f "$work"/frame-*.png
+    echo "$out"
 }
 
 picture() {
-    local program=$1 binary=$build/bin/$1 pid
-    rm -f "$work"/frame-*.png
+    local binary=$build/bin/$program pid
+    rm -f "$work"/frame-*.png "$work/still.png"
     "$binary" &
     pid=$!
     pids+=("$pid")
@@ -83,31 +141,27 @@ picture() {
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     settle
     "steps_$program"
-    rm -f "$pictures/$program.png" "$pictures/$program.gif"
-    if [ "$(frame_count)" -gt 0 ]; then
-        local delay=DELAY_$program
-        convert -delay "${!delay:-10}" -loop 0 "$work"/frame-*.png -layers Optimize "$pictures/$program.gif"
-        echo "$pictures/$program.gif"
-    else
-        grab "$pictures/$program.png"
-        echo "$pictures/$program.png"
-    fi
+    [ "$(frame_count)" -eq 0 ] || { echo "steps_$program took frames but wrote no gif" >&2; exit 1; }
+    if [ ! -f "$work/still.png" ]; then settle; still; fi
+    cp "$work/still.png" "$pictures/$program.png"
+    echo "$pictures/$program.png"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
 
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh" >/dev/null
 programs=("$@")
 if [ ${#programs[@]} -eq 0 ]; then
     for f in $(declare -F | awk '{print $3}' | grep '^steps_'); do
-        [ -x "$build/bin/${f#steps_}" ] && programs+=("${f#steps_}")
+        [ -d "$root/${f#steps_}" ] && programs+=("${f#steps_}")
     done
 fi
 for p in "${programs[@]}"; do
     declare -F "steps_$p" >/dev/null || { echo "No steps for '$p' in $0" >&2; exit 2; }
-    [ -x "$build/bin/$p" ] || { echo "'$p' is not built" >&2; exit 2; }
+    [ -d "$root/$p" ] || { echo "No program '$p' in $root" >&2; exit 2; }
 done
+
+"$root/scripts/deps.sh"
+BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh" >/dev/null
 
 mkdir -p "$pictures"
 exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
@@ -116,6 +170,6 @@ pids+=("$!") # the server itself: bash runs a lone command in place
 mkdir -m 700 "$work/runtime"
 export DISPLAY=:$number XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
-for p in "${programs[@]}"; do
-    picture "$p"
+for program in "${programs[@]}"; do
+    picture
 done
