@@ -145,29 +145,6 @@ private Q_SLOTS:
         QCOMPARE(shown(), expected);
     }
 
-    // Wheel turns past either end stop there too.
-    void wheelAtTheEnds()
-    {
-        const QPoint centre = slider->rect().center();
-        const auto turn = [&](int delta) {
-            QWheelEvent wheel(centre, slider->mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(slider, &wheel);
-        };
-        slider->setValue(9998);
-        for (int i = 0; i < 5; ++i) {
-            turn(120);
-        }
-        QCOMPARE(slider->value(), 9999);
-        QCOMPARE(shown(), 9999);
-        slider->setValue(2);
-        for (int i = 0; i < 5; ++i) {
-            turn(-120);
-        }
-        QCOMPARE(slider->value(), 0);
-        QCOMPARE(shown(), 0);
-    }
-
     void statusBarNeverWritten()
     {
         QCOMPARE(m_messages->count(), 0);

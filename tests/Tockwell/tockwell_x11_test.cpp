@@ -6,7 +6,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
+#include <QSaveFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,14 +37,15 @@ private:
     }
 
     // The program's clock then reads `fake` at real time `real` (both in ms since the epoch, UTC).
-    qint64 setClock(qint64 fake, qint64 real) const
+    void setClock(qint64 fake, qint64 real) const
     {
-        QFile f(clockFile());
+        // Written aside and renamed: the program reads the file at every look at the clock.
+        QSaveFile f(clockFile());
         const qint64 offset = fake - real;
-        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (f.open(QIODevice::WriteOnly)) {
             f.write(QByteArray::number(double(offset) / 1000.0, 'f', 3).prepend(offset >= 0 ? "+" : ""));
+            f.commit();
         }
-        return offset;
     }
 
     static qint64 now()
@@ -96,16 +97,20 @@ private Q_SLOTS:
 
         // The first tick fixes the phase of all later ones. Set the clock so
         // that they fall in the middle of its seconds, whatever the delay of
-        // the test in seeing them, and it comes to midnight two ticks later.
-        QVERIFY(p.waitUntil([&] { return !shows({}).isEmpty(); }));
-        const qint64 tick = now();
-        setClock(midnight - 2500, tick + 1000);
-
-        // The passage through midnight, as it comes on the screen.
+        // the test in seeing them, and reaches midnight at the fourth tick from now.
         QStringList around;
         for (qint64 ms = midnight - 10000; ms <= midnight + 2000; ms += 1000) {
             around << hms(ms);
         }
+        QVERIFY(p.waitUntil([&] { return around.contains(shows(around)); }));
+        const qint64 tick = now(); // seen a little after it came
+        setClock(midnight - 2500, tick + 1000);
+        // The real time of the latest tick, taken on the phase of the first.
+        const auto latestTick = [&] {
+            return tick + (now() - tick + 300) / 1000 * 1000;
+        };
+
+        // The passage through midnight, as it comes on the screen.
         QStringList seen;
         QVERIFY(p.waitUntil(
             [&] {
@@ -119,16 +124,27 @@ private Q_SLOTS:
         QVERIFY2(seen.join(QLatin1Char(' ')).endsWith(QStringLiteral("23:59:58 23:59:59 00:00:00 00:00:01")), qPrintable(seen.join(QLatin1Char(' '))));
 
         // The system clock is set, forward and back: the next tick shows the new time.
-        for (const char *time : {"2026-03-04T07:05:09Z", "2025-12-31T00:09:03Z"}) {
-            // Ticks come every second on the phase seen above; the next but one is safely ahead.
-            const qint64 next = tick + ((now() - tick) / 1000 + 2) * 1000;
-            const qint64 offset = setClock(at(time) + 500, next);
+        const auto nextTick = [&](int timeoutMs) {
             const QImage before = p.grab(bar);
-            QVERIFY(p.waitUntil([&] { return p.grab(bar) != before; }, 4000));
-            // The tick fell in the middle of a second of the new clock, a little before now.
-            const QString expected = hms(now() + offset);
-            const QString read = shows({hms(now() + offset - 1000), expected});
-            QVERIFY2(read == expected, qPrintable(QStringLiteral("%1 instead of %2").arg(read, expected)));
+            return p.waitUntil([&] { return p.grab(bar) != before; }, timeoutMs);
+        };
+        for (const char *time : {"2026-03-04T07:05:09Z", "2025-12-31T00:09:03Z"}) {
+            // Set the clock right after a tick, well before the next one,
+            // so that the next one reads `time` and a half.
+            for (;;) {
+                QVERIFY(nextTick(4000));
+                const qint64 sawTick = now();
+                setClock(at(time) + 500, latestTick() + 1000);
+                if (now() - sawTick < 500) {
+                    break;
+                }
+            }
+            QVERIFY(nextTick(4000));
+            QStringList near; // what a tick early or late would show, to tell in a failure
+            for (int s = -3; s <= 3; ++s) {
+                near << hms(at(time) + s * 1000);
+            }
+            QCOMPARE(shows(near), hms(at(time)));
         }
 
         p.close();
