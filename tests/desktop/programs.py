@@ -14,6 +14,8 @@ poke:     (role, name, status text after a click on it or None): a control that
           shows the program working
 """
 
+import re
+
 PROGRAMS = {
     'Wavelry': dict(
         window=('KDE-QT RadioButton test!', ''),
@@ -68,6 +70,24 @@ PROGRAMS = {
         widgets=[
             ('status bar', '', 'The text entered last'),
             ('text', 'Text to show', 'Return moves the text into the status bar'),
+        ],
+        size=((700, 500), (700, 500)),
+        poke=None,
+    ),
+    'Tockwell': dict(
+        window=('KDE-QT Tockwell test!', ''),
+        widgets=[
+            ('status bar', re.compile(r'(\d\d:\d\d:\d\d)?'), 'The time'),
+        ],
+        size=((700, 500), (700, 500)),
+        poke=None,
+    ),
+    'Notchly': dict(
+        window=('KDE-QT Slider test!', ''),
+        widgets=[
+            ('status bar', '', 'Status messages'),
+            ('label', '0', "The slider's value"),
+            ('slider', 'Value', ''),
         ],
         size=((700, 500), (700, 500)),
         poke=None,

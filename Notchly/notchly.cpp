@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Notchly: a slider coupled straight to a four-digit LCD number. The one
+// connection goes from widget to widget; no code of the program's own runs
+// after start-up.
+
+#include "notchly.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QLCDNumber>
+#include <QSlider>
+#include <QStatusBar>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *top;
+QStatusBar *statusbar; // nothing ever writes into it
+QLCDNumber *lcd;
+QSlider *slider;
+
+int main(int argc, char **argv)
+{
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("notchly");
+    KAboutData about(QStringLiteral("notchly"),
+                     QStringLiteral("KDE-QT Slider test!"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("A slider coupled to a four-digit LCD number"),
+                     KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.notchly"));
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    top = new KdeW();
+    top->setAccessibleName(about.displayName()); // the title, for screen readers
+
+    statusbar = new QStatusBar(top);
+    statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    statusbar->setGeometry(0, 480, BILD_BREITE, 90);
+    // A plain child at y 480 would lie partly below the window's edge;
+    // the main window's own status-bar slot keeps it along the bottom, inside.
+    top->setStatusBar(statusbar);
+    statusbar->setSizeGripEnabled(false); // the window has a fixed size
+    // Screen readers read the message as the status bar's name; say what it is.
+    statusbar->setAccessibleDescription(QStringLiteral("Status messages"));
+
+    lcd = new QLCDNumber(4, top);
+    lcd->setObjectName(QStringLiteral("lcd"));
+    lcd->setGeometry(150, 200, 400, 150);
+    lcd->setAccessibleDescription(QStringLiteral("The slider's value"));
+
+    slider = new QSlider(Qt::Horizontal, top);
+    slider->setObjectName(QStringLiteral("slider"));
+    slider->setGeometry(20, 400, 660, 50);
+    slider->setAccessibleName(QStringLiteral("Value"));
+    // 9999 is the most four digits can show: every value fits the display.
+    slider->setRange(0, 9999);
+    // Set before the connection: the display keeps its own initial 0.
+    slider->setValue(0);
+
+    QObject::connect(slider, SIGNAL(valueChanged(int)), lcd, SLOT(display(int)));
+
+    top->show();
+    int r = app->exec();
+    return r;
+}

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#ifndef NOTCHLY_H
+#define NOTCHLY_H
+
+#include <KMainWindow>
+
+#include <QColor>
+#include <QPalette>
+
+// The one main window: fixed at 700 x 500 on a pale yellow background.
+// Its children (status bar, LCD number, slider) are made by main(), which
+// also couples them; the window itself has no slots.
+class KdeW : public KMainWindow
+{
+    Q_OBJECT
+
+public:
+    KdeW()
+        : KMainWindow(nullptr) // top-level, deleted when closed
+    {
+        setGeometry(50, 1, 100, 200);
+        setMinimumSize(700, 500); // grows the window to 700 x 500
+        setMaximumSize(700, 500); // ... and fixes it there
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(250, 250, 200));
+        setPalette(pal);
+    }
+};
+
+#endif

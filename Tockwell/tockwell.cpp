@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Tockwell: a clock in the status bar. A repeating one-second timer reads
+// the time of day and shows it as "HH:mm:ss".
+
+#include "tockwell.h"
+
+#include <KAboutData>
+#include <KLocalizedString>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+const int BILD_BREITE = 700;
+const int BILD_HOEHE = 500;
+
+KdeW *top;
+QStatusBar *statusbar;
+QTime Uhr(0, 0); // the time read at the latest tick; midnight until the first
+QTimer *timer;
+
+void KdeW::timerDone()
+{
+    // Read the clock at every tick rather than counting ticks: a late tick
+    // still shows the right time, and a change of the system clock shows at once.
+    Uhr = QTime::currentTime();
+    statusbar->showMessage(Uhr.toString(Qt::TextDate));
+}
+
+int main(int argc, char **argv)
+{
+    QApplication *app = new QApplication(argc, argv);
+    KLocalizedString::setApplicationDomain("tockwell");
+    KAboutData about(QStringLiteral("tockwell"),
+                     QStringLiteral("KDE-QT Tockwell test!"),
+                     QStringLiteral("1.0"),
+                     QStringLiteral("A clock in the status bar, brought up to date once a second"),
+                     KAboutLicense::GPL_V2);
+    // The project's own names, under which the launcher is installed.
+    about.setOrganizationDomain("kdeqtdemos.internal");
+    about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.tockwell"));
+    KAboutData::setApplicationData(about);
+    QCommandLineParser parser;
+    about.setupCommandLine(&parser);
+    parser.process(*app); // --help, --version; an unknown option ends here
+    about.processCommandLine(&parser);
+
+    top = new KdeW();
+    top->setAccessibleName(about.displayName()); // the title, for screen readers
+
+    statusbar = new QStatusBar(top);
+    statusbar->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+    statusbar->setGeometry(0, 480, BILD_BREITE, 90);
+    // A plain child at y 480 would show its text below the window's edge;
+    // the main window's own status-bar slot keeps it along the bottom, inside.
+    top->setStatusBar(statusbar);
+    statusbar->setSizeGripEnabled(false); // the window has a fixed size
+    // Screen readers read the message as the status bar's name; say what it is.
+    statusbar->setAccessibleDescription(QStringLiteral("The time"));
+
+    timer = new QTimer(top);
+    // A coarse timer may fire up to 5 % early or late, and the clock would
+    // skip or repeat seconds; a precise one keeps to the second.
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, SIGNAL(timeout()), top, SLOT(timerDone()));
+    timer->start(1000); // repeating
+
+    top->show();
+    int r = app->exec();
+    return r;
+}

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#ifndef TOCKWELL_H
+#define TOCKWELL_H
+
+#include <KMainWindow>
+
+#include <QColor>
+#include <QPalette>
+
+// The one main window: fixed at 700 x 500 on a pale yellow background.
+// Its children (status bar, timer) are made by main().
+class KdeW : public KMainWindow
+{
+    Q_OBJECT
+
+public:
+    KdeW()
+        : KMainWindow(nullptr) // top-level, deleted when closed
+    {
+        setGeometry(50, 1, 100, 200);
+        setMinimumSize(700, 500); // grows the window to 700 x 500
+        setMaximumSize(700, 500); // ... and fixes it there
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(250, 250, 200));
+        setPalette(pal);
+    }
+
+public Q_SLOTS:
+    void timerDone();
+};
+
+#endif
