@@ -32,7 +32,8 @@ pictures=$root/docs/pictures
 #                           DELAY (1/100 s) between frames, each cut to CROP
 #                           (WxH+X+Y) if given, and starts a new animation
 # Without still, the still picture is taken after the steps, once the window
-# has settled.
+# has settled. A program with a launch_<Program> function is started through
+# it (it gets the program's path and execs it).
 
 steps_Pebblor() { # a fall under way; the stone shows in the holes only
     frames 3 400
@@ -71,6 +72,12 @@ steps_Quillet() { # an entry made, and the next one being typed
 
 steps_Tockwell() { # the clock, after a few ticks
     sleep 2.5
+}
+launch_Tockwell() { # a fixed time of day, so that a new picture differs only by a change
+    local lib
+    lib=$(find /usr/lib -name libfaketime.so.1 -print -quit 2>/dev/null)
+    [ -n "$lib" ] || exec "$1" # the real time, then
+    LD_PRELOAD=$lib FAKETIME="@2026-03-14 09:26:50" FAKETIME_DONT_FAKE_MONOTONIC=1 exec "$1"
 }
 
 steps_Notchly() { # the slider dragged: the LCD shows its value
@@ -134,7 +141,7 @@ gif() {
 picture() {
     local binary=$build/bin/$program pid
     rm -f "$work"/frame-*.png "$work/still.png"
-    "$binary" &
+    if declare -F "launch_$program" >/dev/null; then "launch_$program" "$binary" & else "$binary" & fi
     pid=$!
     pids+=("$pid")
     window=$(xdotool search --sync --onlyvisible --pid "$pid" | tail -n 1)
