@@ -4,12 +4,15 @@
 // What a program costs against PlainWindow, the plainest Qt main window,
 // measured in the same run on private Xvfb servers:
 //  - start-up: from the process start until its first frame is on the
-//    screen (polled from the X server), median of interleaved runs;
+//    screen (polled from the X server), median of interleaved runs, and the
+//    processor time the program has used by then (steadier on a busy
+//    machine);
 //  - peak memory: the resident set's high-water mark (VmHWM) 300 ms after
 //    the first frame, median of the same runs;
 //  - processor time of Pebblor over a whole fall and of Tockwell over 60 s,
 //    in per cent of one core, with PlainWindow idle beside it.
-// Environment: BENCH_RUNS (runs per program, 11), BENCH_QUICK=1 (3 runs,
+// Arguments NAME=BINARY measure the start-up and memory of those binaries
+// instead. Environment: BENCH_RUNS (runs per program, 11), BENCH_QUICK=1 (3 runs,
 // 2 s intervals, a built program stands in for a missing one: a check of
 // the mechanism, not a measurement).
 
@@ -228,6 +231,7 @@ private:
 
 struct Sample {
     double startupMs = -1;
+    double startupCpuMs = 0;
     double peakMiB = 0;
 };
 
@@ -239,6 +243,7 @@ Sample sample(XServer &server, const char *binary)
     if (s.startupMs < 0) {
         return s;
     }
+    s.startupCpuMs = cpuNs(run.pid()) / 1e6;
     QThread::msleep(300);
     s.peakMiB = peakMiB(run.pid());
     if (!run.close()) {
@@ -251,7 +256,7 @@ void startupAndMemory(XServer &server, const char *name, const char *binary, int
 {
     sample(server, binary); // warm the file cache for both
     sample(server, baselineBinary);
-    std::vector<double> time, mem, baseTime, baseMem;
+    std::vector<double> time, cpu, mem, baseTime, baseCpu, baseMem;
     for (int i = 0; i < runs; ++i) {
         // Alternate who goes first, so that neither always follows the other.
         for (int k = 0; k < 2; ++k) {
@@ -262,10 +267,12 @@ void startupAndMemory(XServer &server, const char *name, const char *binary, int
                 return;
             }
             (program ? time : baseTime).push_back(s.startupMs);
+            (program ? cpu : baseCpu).push_back(s.startupCpuMs);
             (program ? mem : baseMem).push_back(s.peakMiB);
         }
     }
     line(QStringLiteral("%1 start-up to first frame").arg(QLatin1String(name)), median(time), median(baseTime), "ms", 1);
+    line(QStringLiteral("%1 start-up processor time").arg(QLatin1String(name)), median(cpu), median(baseCpu), "ms", 1);
     line(QStringLiteral("%1 peak memory").arg(QLatin1String(name)), median(mem), median(baseMem), "MiB", 1);
 }
 
@@ -363,7 +370,7 @@ void processorTime(const std::vector<CpuFigure> &figures, bool quick)
 }
 }
 
-int main()
+int main(int argc, char **argv)
 {
     const bool quick = qEnvironmentVariableIntValue("BENCH_QUICK") == 1;
     const int runs = quick ? 3 : qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : 11;
@@ -371,6 +378,18 @@ int main()
     if (!server.start()) {
         problem(QStringLiteral("no X server"));
         return 1;
+    }
+    // Arguments NAME=BINARY measure those binaries instead of the programs.
+    bool own = false;
+    for (int i = 1; i < argc; ++i) {
+        if (char *eq = std::strchr(argv[i], '=')) {
+            *eq = '\0';
+            startupAndMemory(server, argv[i], eq + 1, runs);
+            own = true;
+        }
+    }
+    if (own) {
+        return failed ? 1 : 0;
     }
     for (const auto &p : programs) {
         startupAndMemory(server, p.name, p.binary, runs);
