@@ -44,8 +44,9 @@ bool failed = false;
 
 void line(const QString &figure, double value, double baseline, const char *unit, int decimals)
 {
-    const double ratio = baseline > 0 ? value / baseline : 0;
-    std::printf("%s: %.*f %s (baseline %.*f %s, ratio %.2f)\n", qPrintable(figure), decimals, value, unit, decimals, baseline, unit, ratio);
+    // An idle baseline may use no measurable time at all: no ratio then.
+    const QByteArray ratio = baseline > 0 ? QByteArray::number(value / baseline, 'f', 2) : QByteArrayLiteral("n/a");
+    std::printf("%s: %.*f %s (baseline %.*f %s, ratio %s)\n", qPrintable(figure), decimals, value, unit, decimals, baseline, unit, ratio.constData());
     std::fflush(stdout);
 }
 
