@@ -22,14 +22,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QThread>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -61,41 +57,6 @@ double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
-}
-
-long pidOf(Display *dpy, Window w)
-{
-    Atom type;
-    int format;
-    unsigned long count, rest;
-    unsigned char *data = nullptr;
-    long pid = -1;
-    if (XGetWindowProperty(dpy, w, XInternAtom(dpy, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL, &type, &format, &count, &rest, &data) == Success
-        && data) {
-        if (count == 1) {
-            std::memcpy(&pid, data, sizeof pid);
-        }
-        XFree(data);
-    }
-    return pid;
-}
-
-// The viewable top-level window of process pid, or 0.
-Window windowOf(Display *dpy, qint64 pid)
-{
-    Window root = DefaultRootWindow(dpy), parent, *children = nullptr, found = 0;
-    unsigned int count = 0;
-    XQueryTree(dpy, root, &root, &parent, &children, &count);
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        XWindowAttributes attr;
-        if (XGetWindowAttributes(dpy, children[i], &attr) && attr.map_state == IsViewable && pidOf(dpy, children[i]) == pid) {
-            found = children[i];
-        }
-    }
-    if (children) {
-        XFree(children);
-    }
-    return found;
 }
 
 // The window's first frame is on the screen: the screen (black under bare
@@ -157,77 +118,48 @@ class Run
 public:
     Run(XServer &server, const char *binary)
         : m_server(server)
+        , m_program(server, QString::fromLocal8Bit(binary))
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), server.name());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), server.runtimeDir());
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.remove(QStringLiteral("SESSION_MANAGER"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
         m_clock.start();
-        m_process.start(QString::fromLocal8Bit(binary), QStringList());
-    }
-    ~Run()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(3000);
-        }
+        m_program.launch();
     }
 
     // Milliseconds from the start to the first frame, or -1.
     double firstFrame()
     {
-        Display *dpy = m_server.display();
-        while (m_clock.elapsed() < 60000 && m_process.state() != QProcess::NotRunning) {
-            if (!m_window) {
-                m_window = windowOf(dpy, m_process.processId());
-            }
-            if (m_window && painted(dpy, m_window)) {
+        while (m_clock.elapsed() < 60000 && alive()) {
+            if (m_program.findWindow() && painted(m_server.display(), m_program.window())) {
                 return double(m_clock.nsecsElapsed()) / 1e6;
             }
             QThread::usleep(500);
         }
+        std::fputs(m_program.output().constData(), stdout);
         return -1;
     }
     qint64 pid() const
     {
-        return m_process.processId();
+        return m_program.pid();
     }
-    void click(int x, int y)
+    void click(const QPoint &at)
     {
-        Display *dpy = m_server.display();
-        Window child;
-        int rx, ry;
-        XTranslateCoordinates(dpy, m_window, DefaultRootWindow(dpy), x, y, &rx, &ry, &child);
-        XTestFakeMotionEvent(dpy, 0, rx, ry, CurrentTime);
-        XTestFakeButtonEvent(dpy, 1, True, CurrentTime);
-        XTestFakeButtonEvent(dpy, 1, False, CurrentTime);
-        XSync(dpy, False);
+        m_program.click(at.x(), at.y());
     }
     // Closes the window as a window manager does; true if the program ended well.
     bool close()
     {
-        Display *dpy = m_server.display();
-        XEvent event;
-        std::memset(&event, 0, sizeof event);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = m_window;
-        event.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = long(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
-        XSendEvent(dpy, m_window, False, NoEventMask, &event);
-        XFlush(dpy);
-        return m_process.waitForFinished(30000) && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
+        m_program.close();
+        return m_program.waitForExit(30000) == 0;
     }
 
 private:
+    bool alive() const
+    {
+        return QFile::exists(QStringLiteral("/proc/%1/task").arg(m_program.pid()));
+    }
+
     XServer &m_server;
-    QProcess m_process;
+    XProgram m_program;
     QElapsedTimer m_clock;
-    Window m_window = 0;
 };
 
 struct Sample {
@@ -342,10 +274,10 @@ void processorTime(const std::vector<CpuFigure> &figures, bool quick)
     clock.start();
     for (size_t i = 0; i < probes.size(); ++i) {
         const CpuFigure &f = *measured[i / 2].first;
-        if (i % 2 == 0 && !f.click.isNull()) {
-            probes[i].run->click(f.click.x(), f.click.y());
-        }
         probes[i].cpu0 = cpuNs(probes[i].run->pid());
+        if (i % 2 == 0 && !f.click.isNull()) {
+            probes[i].run->click(f.click);
+        }
         longest = std::max(longest, quick ? 2.0 : f.seconds);
     }
     // Every figure ends after its own interval; all run side by side.

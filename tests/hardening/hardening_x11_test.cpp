@@ -19,11 +19,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
-#include <X11/extensions/XTest.h>
 
 #include <cstdio>
 #include <iterator>
@@ -57,13 +54,13 @@ static bool alive(qint64 pid)
     return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
 }
 
-// Random input through XTest, in root coordinates, counted event by event.
+// Random input through the harness (XTest), counted event by event.
 class Storm
 {
 public:
-    Storm(Display *dpy, const QRect &window, quint32 seed)
-        : m_dpy(dpy)
-        , m_window(window)
+    Storm(XProgram &program, quint32 seed)
+        : m_program(program)
+        , m_size(program.geometry().size())
         , m_rng(seed)
     {
     }
@@ -74,110 +71,97 @@ public:
         const int r = m_rng.bounded(100);
         if (r < 20) {
             move(inside());
-        } else if (r < 40) {
-            click(1 + (m_rng.bounded(10) == 0 ? 1 + m_rng.bounded(2) : 0)); // mostly the left button
-        } else if (r < 52) {
+        } else if (r < 42) {
+            click(m_rng.bounded(10) == 0 ? 2 + m_rng.bounded(2) : 1); // mostly the left button
+        } else if (r < 56) {
             drag(m_rng.bounded(4) == 0); // some leave the window
-        } else if (r < 62) {
+        } else if (r < 68) {
             wheel();
-        } else if (r < 85) {
-            key(keys[m_rng.bounded(int(std::size(keys)))], m_rng.bounded(8) == 0);
+        } else if (r < 90) {
+            key(QLatin1String(keys[m_rng.bounded(int(std::size(keys)))]));
         } else {
             type();
         }
-        XSync(m_dpy, False);
-        QThread::usleep(2000 + m_rng.bounded(14000)); // the program handles most of it between steps
+        m_program.settle(2 + m_rng.bounded(14)); // the program handles most of it between steps
     }
     // Nothing held when the storm ends.
     void calm()
     {
-        move(m_window.center());
-        for (unsigned b = 1; b <= 3; ++b) {
-            XTestFakeButtonEvent(m_dpy, b, False, CurrentTime);
+        move(QRect(QPoint(), m_size).center());
+        for (int b = 1; b <= 3; ++b) {
+            m_program.release(b);
         }
-        key(XK_Escape, false); // a context menu left open
-        XSync(m_dpy, False);
+        key(QStringLiteral("Escape")); // a context menu left open
     }
 
 private:
-    static constexpr KeySym keys[] = {XK_Return, XK_Tab, XK_Left, XK_Right, XK_Up, XK_Down, XK_Home, XK_End, XK_Page_Up, XK_Page_Down,
-                                      XK_BackSpace, XK_Delete, XK_space, XK_a, XK_e, XK_q, XK_x, XK_z, XK_1, XK_0};
+    static constexpr const char *keys[] = {"Return", "Tab", "Left", "Right", "Up", "Down", "Home", "End", "Prior", "Next",
+                                           "BackSpace", "Delete", "space", "a", "E", "q", "X", "z", "1", "0"};
 
     QPoint inside()
     {
-        return {m_window.x() + 1 + m_rng.bounded(m_window.width() - 2), m_window.y() + 1 + m_rng.bounded(m_window.height() - 2)};
+        return {1 + m_rng.bounded(m_size.width() - 2), 1 + m_rng.bounded(m_size.height() - 2)};
     }
-    QPoint anywhere()
+    QPoint outside()
     {
-        const Screen *screen = DefaultScreenOfDisplay(m_dpy);
-        return {m_rng.bounded(screen->width), m_rng.bounded(screen->height)};
+        return {m_rng.bounded(-60, m_size.width() + 60), m_size.height() + 1 + m_rng.bounded(60)};
     }
     void move(const QPoint &p)
     {
-        XTestFakeMotionEvent(m_dpy, 0, p.x(), p.y(), CurrentTime);
+        m_program.moveTo(p.x(), p.y());
         ++events;
     }
-    void button(unsigned b, bool down)
-    {
-        XTestFakeButtonEvent(m_dpy, b, down, CurrentTime);
-        ++events;
-    }
-    void click(unsigned b)
+    void click(int button)
     {
         move(inside());
-        const int times = m_rng.bounded(6) == 0 ? 2 : 1; // now and then a double click
-        for (int i = 0; i < times; ++i) {
-            button(b, true);
-            button(b, false);
+        for (int i = m_rng.bounded(6) == 0 ? 2 : 1; i > 0; --i) { // now and then a double click
+            m_program.press(button);
+            m_program.release(button);
+            events += 2;
         }
     }
     void drag(bool out)
     {
-        move(inside());
-        button(1, true);
+        const QPoint from = inside();
+        const QPoint to = out ? outside() : inside();
+        move(from);
+        m_program.press(1);
         const int steps = 3 + m_rng.bounded(12);
-        const QPoint to = out ? anywhere() : inside();
-        const QPoint from(m_window.center());
         for (int i = 1; i <= steps; ++i) {
             move(from + (to - from) * i / steps);
         }
-        button(1, false);
-        if (out) {
-            move(inside());
-        }
+        m_program.release(1);
+        events += 2;
     }
     void wheel()
     {
-        const unsigned b = 4 + unsigned(m_rng.bounded(4)); // up, down, left, right
+        const int button = 4 + m_rng.bounded(4); // up, down, left, right
         for (int i = 1 + m_rng.bounded(5); i > 0; --i) {
-            button(b, true);
-            button(b, false);
+            m_program.press(button);
+            m_program.release(button);
+            events += 2;
         }
     }
-    void key(KeySym sym, bool shift)
+    void key(const QString &keysym)
     {
-        const KeyCode shiftCode = XKeysymToKeycode(m_dpy, XK_Shift_L);
-        const KeyCode code = XKeysymToKeycode(m_dpy, sym);
-        if (shift) {
-            XTestFakeKeyEvent(m_dpy, shiftCode, True, CurrentTime);
-        }
-        XTestFakeKeyEvent(m_dpy, code, True, CurrentTime);
-        XTestFakeKeyEvent(m_dpy, code, False, CurrentTime);
-        if (shift) {
-            XTestFakeKeyEvent(m_dpy, shiftCode, False, CurrentTime);
-        }
-        events += shift ? 4 : 2;
+        m_program.key(keysym);
+        events += keysym.size() == 1 && keysym.at(0).isUpper() ? 4 : 2; // with Shift
     }
     void type()
     {
+        static const QString characters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ");
+        QString text;
         for (int i = 3 + m_rng.bounded(12); i > 0; --i) {
-            const int c = m_rng.bounded(37);
-            key(c < 26 ? XK_a + KeySym(c) : c < 36 ? XK_0 + KeySym(c - 26) : XK_space, c < 26 && m_rng.bounded(5) == 0);
+            text += characters.at(m_rng.bounded(characters.size()));
+        }
+        m_program.type(text);
+        for (const QChar c : text) {
+            events += c.isUpper() ? 4 : 2;
         }
     }
 
-    Display *m_dpy;
-    QRect m_window;
+    XProgram &m_program;
+    QSize m_size;
     QRandomGenerator m_rng;
 };
 
@@ -206,15 +190,14 @@ private Q_SLOTS:
         XProgram p(m_server, program);
         QVERIFY(p.start(60000));
         const qint64 pid = p.pid();
-        Display *dpy = m_server.display();
-        Storm storm(dpy, p.geometry(), seed);
+        Storm storm(p, seed);
         int checked = -1000;
         bool ended = false;
         while (storm.events < length && !ended) {
             if (storm.events - checked >= 100) {
                 ended = !alive(pid);
                 // A click on a popup may have taken the focus away.
-                XSetInputFocus(dpy, p.window(), RevertToParent, CurrentTime);
+                XSetInputFocus(m_server.display(), p.window(), RevertToParent, CurrentTime);
                 checked = storm.events;
             }
             storm.step();
@@ -294,10 +277,10 @@ private Q_SLOTS:
                     QStringLiteral("--log-file=") + log, program});
         QVERIFY(p.start(180000));
         p.focus();
-        Storm session(m_server.display(), p.geometry(), 1);
+        Storm session(p, 1);
         while (session.events < 300) {
             session.step();
-            QThread::msleep(20);
+            p.settle(20);
         }
         session.calm();
         p.settle(2000);
