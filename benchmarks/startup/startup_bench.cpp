@@ -263,7 +263,6 @@ void processorTime(const std::vector<CpuFigure> &figures, bool quick)
         }
     }
     QElapsedTimer clock;
-    double longest = 0;
     for (size_t i = 0; i < probes.size(); ++i) {
         if (probes[i].run->firstFrame() < 0) {
             problem(QStringLiteral("%1: no first frame").arg(measured[i / 2].second));
@@ -278,7 +277,6 @@ void processorTime(const std::vector<CpuFigure> &figures, bool quick)
         if (i % 2 == 0 && !f.click.isNull()) {
             probes[i].run->click(f.click);
         }
-        longest = std::max(longest, quick ? 2.0 : f.seconds);
     }
     // Every figure ends after its own interval; all run side by side.
     std::vector<bool> done(probes.size(), false);
