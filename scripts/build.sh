@@ -4,12 +4,15 @@
 #
 # Configures and builds everything into build/ (or $BUILD_DIR); with
 # BUILD_TARGETS set, only those targets (e.g. "Pebblor Wavelry").
+# SANITIZERS=ON builds with AddressSanitizer and UndefinedBehaviorSanitizer
+# (best in a build directory of its own, e.g. BUILD_DIR=build-asan).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
-generator=()
-command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && generator=(-G Ninja)
-cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
+options=()
+command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && options=(-G Ninja)
+[ -n "${SANITIZERS:-}" ] && options+=(-DENABLE_SANITIZERS="$SANITIZERS")
+cmake -S "$root" -B "$build" "${options[@]}" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
 targets=()
 for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
 cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

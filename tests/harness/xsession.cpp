@@ -116,31 +116,33 @@ static long pidOf(Display *dpy, Window w)
     return pid;
 }
 
-bool XProgram::start(int timeoutMs)
+bool XProgram::launch()
 {
     m_process.start(m_binary, m_arguments);
-    if (!m_process.waitForStarted(5000)) {
-        return false;
-    }
+    return m_process.waitForStarted(5000);
+}
+
+unsigned long XProgram::findWindow()
+{
     Display *dpy = m_server.display();
-    return waitUntil(
-        [&] {
-            Window root = DefaultRootWindow(dpy), parent, *children = nullptr;
-            unsigned int count = 0;
-            XQueryTree(dpy, root, &root, &parent, &children, &count);
-            for (unsigned int i = 0; i < count && !m_window; ++i) {
-                XWindowAttributes attr;
-                if (XGetWindowAttributes(dpy, children[i], &attr) && attr.map_state == IsViewable
-                    && pidOf(dpy, children[i]) == m_process.processId()) {
-                    m_window = children[i];
-                }
-            }
-            if (children) {
-                XFree(children);
-            }
-            return m_window != 0;
-        },
-        timeoutMs);
+    Window root = DefaultRootWindow(dpy), parent, *children = nullptr;
+    unsigned int count = 0;
+    XQueryTree(dpy, root, &root, &parent, &children, &count);
+    for (unsigned int i = 0; i < count && !m_window; ++i) {
+        XWindowAttributes attr;
+        if (XGetWindowAttributes(dpy, children[i], &attr) && attr.map_state == IsViewable && pidOf(dpy, children[i]) == m_process.processId()) {
+            m_window = children[i];
+        }
+    }
+    if (children) {
+        XFree(children);
+    }
+    return m_window;
+}
+
+bool XProgram::start(int timeoutMs)
+{
+    return launch() && waitUntil([&] { return findWindow() != 0; }, timeoutMs);
 }
 
 QRect XProgram::geometry() const

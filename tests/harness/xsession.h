@@ -74,6 +74,10 @@ public:
 
     // Starts the program and waits until its top-level window is mapped.
     bool start(int timeoutMs = 15000);
+    // The same in two steps, for callers that poll on their own: starts the
+    // program, then finds its mapped top-level window (0 while there is none).
+    bool launch();
+    unsigned long findWindow();
     unsigned long window() const
     {
         return m_window;

@@ -1,0 +1,333 @@
+// SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// What a program costs against PlainWindow, the plainest Qt main window,
+// measured in the same run on private Xvfb servers:
+//  - start-up: from the process start until its first frame is on the
+//    screen (polled from the X server), median of interleaved runs, and the
+//    processor time the program has used by then (steadier on a busy
+//    machine);
+//  - peak memory: the resident set's high-water mark (VmHWM) 300 ms after
+//    the first frame, median of the same runs;
+//  - processor time of Pebblor over a whole fall and of Tockwell over 60 s,
+//    in per cent of one core, with PlainWindow idle beside it.
+// Arguments NAME=BINARY measure the start-up and memory of those binaries
+// instead. Environment: BENCH_RUNS (runs per program, 11), BENCH_QUICK=1 (3 runs,
+// 2 s intervals, a built program stands in for a missing one: a check of
+// the mechanism, not a measurement).
+
+#include "programs.h"
+#include "xsession.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+namespace
+{
+bool failed = false;
+
+void line(const QString &figure, double value, double baseline, const char *unit, int decimals)
+{
+    // An idle baseline may use no measurable time at all: no ratio then.
+    const QByteArray ratio = baseline > 0 ? QByteArray::number(value / baseline, 'f', 2) : QByteArrayLiteral("n/a");
+    std::printf("%s: %.*f %s (baseline %.*f %s, ratio %s)\n", qPrintable(figure), decimals, value, unit, decimals, baseline, unit, ratio.constData());
+    std::fflush(stdout);
+}
+
+void problem(const QString &text)
+{
+    std::printf("FAILED %s\n", qPrintable(text));
+    std::fflush(stdout);
+    failed = true;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// The window's first frame is on the screen: the screen (black under bare
+// Xvfb where nothing is drawn) shows something other than black at nearly
+// every point of a grid over the window.
+bool painted(Display *dpy, Window w)
+{
+    XWindowAttributes attr;
+    if (!XGetWindowAttributes(dpy, w, &attr)) {
+        return false;
+    }
+    XImage *image = XGetImage(dpy, w, 0, 0, unsigned(attr.width), unsigned(attr.height), AllPlanes, ZPixmap);
+    if (!image) {
+        return false;
+    }
+    int points = 0, drawn = 0;
+    for (int y = attr.height / 32; y < attr.height; y += attr.height / 16) {
+        for (int x = attr.width / 32; x < attr.width; x += attr.width / 16) {
+            ++points;
+            drawn += (XGetPixel(image, x, y) & 0xffffff) != 0;
+        }
+    }
+    XDestroyImage(image);
+    return drawn * 10 >= points * 9;
+}
+
+// Nanoseconds that all threads of pid have run.
+double cpuNs(qint64 pid)
+{
+    double total = 0;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    const QStringList ids = QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &id : ids) {
+        QFile f(tasks + QLatin1Char('/') + id + QStringLiteral("/schedstat"));
+        if (f.open(QIODevice::ReadOnly)) {
+            total += f.readAll().split(' ').value(0).toDouble();
+        }
+    }
+    return total;
+}
+
+double peakMiB(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray &l : f.readAll().split('\n')) {
+        if (l.startsWith("VmHWM:")) {
+            return l.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        }
+    }
+    return 0;
+}
+
+// One program on one X server, from its start to its first frame.
+class Run
+{
+public:
+    Run(XServer &server, const char *binary)
+        : m_server(server)
+        , m_program(server, QString::fromLocal8Bit(binary))
+    {
+        m_clock.start();
+        m_program.launch();
+    }
+
+    // Milliseconds from the start to the first frame, or -1.
+    double firstFrame()
+    {
+        while (m_clock.elapsed() < 60000 && alive()) {
+            if (m_program.findWindow() && painted(m_server.display(), m_program.window())) {
+                return double(m_clock.nsecsElapsed()) / 1e6;
+            }
+            QThread::usleep(500);
+        }
+        std::fputs(m_program.output().constData(), stdout);
+        return -1;
+    }
+    qint64 pid() const
+    {
+        return m_program.pid();
+    }
+    void click(const QPoint &at)
+    {
+        m_program.click(at.x(), at.y());
+    }
+    // Closes the window as a window manager does; true if the program ended well.
+    bool close()
+    {
+        m_program.close();
+        return m_program.waitForExit(30000) == 0;
+    }
+
+private:
+    bool alive() const
+    {
+        return QFile::exists(QStringLiteral("/proc/%1/task").arg(m_program.pid()));
+    }
+
+    XServer &m_server;
+    XProgram m_program;
+    QElapsedTimer m_clock;
+};
+
+struct Sample {
+    double startupMs = -1;
+    double startupCpuMs = 0;
+    double peakMiB = 0;
+};
+
+Sample sample(XServer &server, const char *binary)
+{
+    Run run(server, binary);
+    Sample s;
+    s.startupMs = run.firstFrame();
+    if (s.startupMs < 0) {
+        return s;
+    }
+    s.startupCpuMs = cpuNs(run.pid()) / 1e6;
+    QThread::msleep(300);
+    s.peakMiB = peakMiB(run.pid());
+    if (!run.close()) {
+        s.startupMs = -1;
+    }
+    return s;
+}
+
+void startupAndMemory(XServer &server, const char *name, const char *binary, int runs)
+{
+    sample(server, binary); // warm the file cache for both
+    sample(server, baselineBinary);
+    std::vector<double> time, cpu, mem, baseTime, baseCpu, baseMem;
+    for (int i = 0; i < runs; ++i) {
+        // Alternate who goes first, so that neither always follows the other.
+        for (int k = 0; k < 2; ++k) {
+            const bool program = (i + k) % 2 == 0;
+            const Sample s = sample(server, program ? binary : baselineBinary);
+            if (s.startupMs < 0) {
+                problem(QStringLiteral("%1: no first frame or no clean exit").arg(QLatin1String(program ? name : "PlainWindow")));
+                return;
+            }
+            (program ? time : baseTime).push_back(s.startupMs);
+            (program ? cpu : baseCpu).push_back(s.startupCpuMs);
+            (program ? mem : baseMem).push_back(s.peakMiB);
+        }
+    }
+    line(QStringLiteral("%1 start-up to first frame").arg(QLatin1String(name)), median(time), median(baseTime), "ms", 1);
+    line(QStringLiteral("%1 start-up processor time").arg(QLatin1String(name)), median(cpu), median(baseCpu), "ms", 1);
+    line(QStringLiteral("%1 peak memory").arg(QLatin1String(name)), median(mem), median(baseMem), "MiB", 1);
+}
+
+// Processor time of a program in per cent of one core over an interval
+// that begins with a click (if any), beside PlainWindow idle on a server
+// of its own over the same interval.
+struct CpuFigure {
+    const char *figure;
+    const char *program;
+    QPoint click; // in window coordinates; null: none
+    double seconds;
+};
+
+const char *binaryOf(const char *name)
+{
+    for (const auto &p : programs) {
+        if (std::strcmp(p.name, name) == 0) {
+            return p.binary;
+        }
+    }
+    return nullptr;
+}
+
+void processorTime(const std::vector<CpuFigure> &figures, bool quick)
+{
+    struct Probe {
+        std::unique_ptr<XServer> server;
+        std::unique_ptr<Run> run;
+        double cpu0 = 0;
+        double percent = -1;
+    };
+    std::vector<std::pair<const CpuFigure *, QString>> measured;
+    std::vector<Probe> probes; // two per figure: program, baseline
+    for (const CpuFigure &f : figures) {
+        const char *binary = binaryOf(f.program);
+        QString figure = QString::fromLatin1(f.figure);
+        if (!binary && quick && std::size(programs) > 0) {
+            binary = programs[0].binary;
+            figure += QStringLiteral(" [%1 standing in]").arg(QLatin1String(programs[0].name));
+        }
+        if (!binary) {
+            std::printf("%s: skipped, %s is not built\n", f.figure, f.program);
+            continue;
+        }
+        measured.emplace_back(&f, figure);
+        for (const char *b : {binary, baselineBinary}) {
+            Probe p;
+            p.server = std::make_unique<XServer>();
+            if (!p.server->start()) {
+                problem(QStringLiteral("%1: no X server").arg(figure));
+                return;
+            }
+            p.run = std::make_unique<Run>(*p.server, b);
+            probes.push_back(std::move(p));
+        }
+    }
+    QElapsedTimer clock;
+    for (size_t i = 0; i < probes.size(); ++i) {
+        if (probes[i].run->firstFrame() < 0) {
+            problem(QStringLiteral("%1: no first frame").arg(measured[i / 2].second));
+            return;
+        }
+    }
+    QThread::msleep(1000); // let start-up work settle
+    clock.start();
+    for (size_t i = 0; i < probes.size(); ++i) {
+        const CpuFigure &f = *measured[i / 2].first;
+        probes[i].cpu0 = cpuNs(probes[i].run->pid());
+        if (i % 2 == 0 && !f.click.isNull()) {
+            probes[i].run->click(f.click);
+        }
+    }
+    // Every figure ends after its own interval; all run side by side.
+    std::vector<bool> done(probes.size(), false);
+    while (std::find(done.begin(), done.end(), false) != done.end()) {
+        for (size_t i = 0; i < probes.size(); ++i) {
+            const double seconds = quick ? 2.0 : measured[i / 2].first->seconds;
+            if (!done[i] && clock.elapsed() >= seconds * 1000) {
+                probes[i].percent = (cpuNs(probes[i].run->pid()) - probes[i].cpu0) / (seconds * 1e9) * 100;
+                done[i] = true;
+            }
+        }
+        QThread::msleep(10);
+    }
+    for (size_t i = 0; i < probes.size(); i += 2) {
+        line(measured[i / 2].second, probes[i].percent, probes[i + 1].percent, "% of a core", 3);
+        for (size_t k : {i, i + 1}) {
+            if (!probes[k].run->close()) {
+                problem(QStringLiteral("%1: no clean exit").arg(measured[i / 2].second));
+            }
+        }
+    }
+}
+}
+
+int main(int argc, char **argv)
+{
+    const bool quick = qEnvironmentVariableIntValue("BENCH_QUICK") == 1;
+    const int runs = quick ? 3 : qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : 11;
+    XServer server;
+    if (!server.start()) {
+        problem(QStringLiteral("no X server"));
+        return 1;
+    }
+    // Arguments NAME=BINARY measure those binaries instead of the programs.
+    bool own = false;
+    for (int i = 1; i < argc; ++i) {
+        if (char *eq = std::strchr(argv[i], '=')) {
+            *eq = '\0';
+            startupAndMemory(server, argv[i], eq + 1, runs);
+            own = true;
+        }
+    }
+    if (own) {
+        return failed ? 1 : 0;
+    }
+    for (const auto &p : programs) {
+        startupAndMemory(server, p.name, p.binary, runs);
+    }
+    // A whole fall: 216 ticks of 100 ms after a click on "Stein Move" (at 220, 260).
+    processorTime({{"Pebblor processor time over a whole fall", "Pebblor", QPoint(240, 270), 22.0},
+                   {"Tockwell processor time over 60 s", "Tockwell", QPoint(), 60.0}},
+                  quick);
+    return failed ? 1 : 0;
+}
