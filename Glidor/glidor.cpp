@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QString>
 
+#include <cstdlib>
+
 const int BILD_BREITE = 700;
 const int BILD_HOEHE = 500;
 
@@ -76,7 +78,23 @@ void KdeW::ScrollVer(int VerPos)
 #ifndef GLIDOR_NO_MAIN
 int main(int argc, char **argv)
 {
+    // The window is drawn without OpenGL; left alone, the X11 platform loads
+    // the GL driver at the first window, which costs more start-up time and
+    // memory than all of KDE's libraries.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    }
+    // Without a display the toolkit says why and then aborts (a crash and a
+    // core dump); keep its message, end with status 1.
+    static QtMessageHandler toolkitReport;
+    toolkitReport = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &text) {
+        toolkitReport(type, where, text);
+        if (type == QtFatalMsg) {
+            std::_Exit(EXIT_FAILURE);
+        }
+    });
     QApplication *app = new QApplication(argc, argv);
+    qInstallMessageHandler(toolkitReport); // started: the toolkit's own handling again
     KLocalizedString::setApplicationDomain("glidor");
     KAboutData about(QStringLiteral("glidor"),
                      QStringLiteral("KDE-QT Glidor test!"),

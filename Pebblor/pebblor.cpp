@@ -20,6 +20,8 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include <cstdlib>
+
 KdeW *HFenster;
 QPushButton *Button_SteinMove;
 QPushButton *Button_Zeichnen;
@@ -157,7 +159,23 @@ int main(int argc, char **argv)
 {
     SpielfeldBerechnen();
 
+    // The window is drawn without OpenGL; left alone, the X11 platform loads
+    // the GL driver at the first window, which costs more start-up time and
+    // memory than all of KDE's libraries.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    }
+    // Without a display the toolkit says why and then aborts (a crash and a
+    // core dump); keep its message, end with status 1.
+    static QtMessageHandler toolkitReport;
+    toolkitReport = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &text) {
+        toolkitReport(type, where, text);
+        if (type == QtFatalMsg) {
+            std::_Exit(EXIT_FAILURE);
+        }
+    });
     QApplication *app = new QApplication(argc, argv);
+    qInstallMessageHandler(toolkitReport); // started: the toolkit's own handling again
     KLocalizedString::setApplicationDomain("pebblor");
     KAboutData about(QStringLiteral("pebblor"),
                      QStringLiteral("QT-Demo"),
