@@ -44,8 +44,10 @@ public:
     QPixmap Maske1; // the AND mask
     QPixmap Maske2; // the OR mask
     QPointF MaskenOrt; // where both go into the buffer
-    QPixmap Loch; // an empty hole and the stone, each 50 x 50 with
-    QPixmap Stein; // transparent corners, copied into every frame
+    // An empty hole and the stone, 50 x 50 with transparent corners: copying
+    // them into every frame costs a fraction of drawing outlined ellipses.
+    QPixmap Loch;
+    QPixmap Stein;
     QColor Hintergrundfarbe;
 
     KdeW()
@@ -59,6 +61,7 @@ public:
         setAttribute(Qt::WA_NoSystemBackground); // nothing is erased before a paint
         Hintergrundfarbe = QColor(220, 220, 220);
 
+        // Built once here, and again on a screen of another pixel density.
         FigurenZeichnen(devicePixelRatioF());
     }
 
