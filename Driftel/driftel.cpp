@@ -12,7 +12,6 @@
 #include <KLocalizedString>
 
 #include <QApplication>
-#include <QBrush>
 #include <QCommandLineParser>
 #include <QFont>
 #include <QFontMetrics>
@@ -20,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QtMath>
 
 #include <cstdlib>
 
@@ -39,31 +39,45 @@ int altMausY;
 // millisecond each time, too slow for a mouse that reports every
 // millisecond. Instead the text is drawn in XOR mode once, onto black,
 // which XOR leaves as it is, and that picture is XORed onto the buffer.
-// Font and pen are the same at every pass.
+// Font and pen are the same at every pass; the picture is made anew when
+// the buffer's device pixel ratio changes.
 static void HelloWorldXor(int x, int y)
 {
     static QImage figur;
-    static QPoint basis; // the text's base point in figur
-    if (figur.isNull()) {
+    static QPoint basis; // the text's base point in figur, in device pixels
+    const qreal dpr = painter.device()->devicePixelRatioF();
+    if (figur.isNull() || figur.devicePixelRatioF() != dpr) {
         const QString text = QStringLiteral("Hello World!");
         const QRect ink = QFontMetrics(painter.font(), painter.device()).tightBoundingRect(text);
         const QRect box = ink.adjusted(-2, -2, 2, 2); // room for the softened edges
-        figur = QImage(box.size(), QImage::Format_RGB32);
+        // Drawn in the buffer's device pixels, with the base point on a
+        // whole one as it is at every position drawn to (at a ratio of 1.5
+        // the box's corner may lie in the middle of one).
+        figur = QImage(box.size() * dpr, QImage::Format_RGB32);
         figur.fill(Qt::black);
-        basis = -box.topLeft();
+        basis = QPoint(qCeil(-box.left() * dpr), qCeil(-box.top() * dpr));
         QPainter p(&figur);
+        p.translate(basis);
+        p.scale(dpr, dpr);
         p.setFont(painter.font());
         p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         p.setPen(painter.pen());
-        p.drawText(basis, text);
+        p.drawText(0, 0, text);
+        p.end();
+        figur.setDevicePixelRatio(dpr);
     }
-    painter.drawImage(x - basis.x(), y - basis.y(), figur);
+    painter.drawImage(QPointF(x, y) - QPointF(basis) / dpr, figur);
 }
 
 void KdeW::paintEvent(QPaintEvent *dummy)
 {
     Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
 
+    if (buffer.devicePixelRatioF() != devicePixelRatioF()) {
+        // Moved onto a screen of another pixel density: the buffer anew, as after a resize.
+        QResizeEvent neu(size(), size());
+        resizeEvent(&neu);
+    }
     painter.begin(&buffer);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -79,15 +93,21 @@ void KdeW::paintEvent(QPaintEvent *dummy)
     }
 }
 
+// The buffer has the window's size in device pixels: on a HiDPI screen
+// (a device pixel ratio above 1) it is drawn at the screen's resolution.
 void KdeW::resizeEvent(QResizeEvent *Veraenderung)
 {
-    buffer = QPixmap(Veraenderung->size());
+    const qreal dpr = devicePixelRatioF();
+    buffer = QPixmap(Veraenderung->size() * dpr);
+    buffer.setDevicePixelRatio(dpr);
 
     painter.begin(&buffer);
-    painter.setBrush(QBrush(Qt::white));
-    // A stroked rectangle covers one pixel more than its size to the right
-    // and below: this one puts the outline on columns 0 and 699, rows 0 and 499.
-    painter.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
+    // White inside a one-pixel black outline on columns 0 and 699, rows 0
+    // and 499. Filled areas cover exactly their rectangle at every ratio
+    // (a stroked outline wider than a device pixel would be centred on its
+    // line, half of it outside the picture).
+    painter.fillRect(0, 0, BILD_BREITE, BILD_HOEHE, Qt::black);
+    painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
     painter.drawText(MausX, MausY, QStringLiteral("Hello World!"));

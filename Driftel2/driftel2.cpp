@@ -36,6 +36,11 @@ void KdeW::paintEvent(QPaintEvent *dummy)
 {
     Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
 
+    if (buffer.devicePixelRatioF() != devicePixelRatioF()) {
+        // Moved onto a screen of another pixel density: the buffer anew, as after a resize.
+        QResizeEvent neu(size(), size());
+        resizeEvent(&neu);
+    }
     painter.begin(&buffer);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -51,15 +56,21 @@ void KdeW::paintEvent(QPaintEvent *dummy)
     }
 }
 
+// The buffer has the window's size in device pixels: on a HiDPI screen
+// (a device pixel ratio above 1) it is drawn at the screen's resolution.
 void KdeW::resizeEvent(QResizeEvent *Veraenderung)
 {
-    buffer = QPixmap(Veraenderung->size());
+    const qreal dpr = devicePixelRatioF();
+    buffer = QPixmap(Veraenderung->size() * dpr);
+    buffer.setDevicePixelRatio(dpr);
 
     painter.begin(&buffer);
-    painter.setBrush(QBrush(Qt::white));
-    // A stroked rectangle covers one pixel more than its size to the right
-    // and below: this one puts the outline on columns 0 and 699, rows 0 and 499.
-    painter.drawRect(0, 0, BILD_BREITE - 1, BILD_HOEHE - 1);
+    // White inside a one-pixel black outline on columns 0 and 699, rows 0
+    // and 499. Filled areas cover exactly their rectangle at every ratio
+    // (a stroked outline wider than a device pixel would be centred on its
+    // line, half of it outside the picture).
+    painter.fillRect(0, 0, BILD_BREITE, BILD_HOEHE, Qt::black);
+    painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
     painter.drawText(MausX, MausY, QStringLiteral("Hello World!"));

@@ -53,25 +53,75 @@ void SpielfeldBerechnen()
     }
 }
 
+// A disc of 50 x 50 with transparent corners, for copying into a picture:
+// its pixels are either transparent or opaque, so a copy gives exactly the
+// pixels drawing it there would.
+static QPixmap Scheibe(qreal dpr, const QColor &rand, const QColor &fuellung)
+{
+    QPixmap s(QSize(50, 50) * dpr);
+    s.setDevicePixelRatio(dpr);
+    s.fill(Qt::transparent);
+    QPainter p(&s);
+    p.setPen(rand);
+    p.setBrush(fuellung);
+    Ellipse(p, 0, 0, 50, 50);
+    return s;
+}
+
+void KdeW::FigurenZeichnen(qreal dpr)
+{
+    Loch = Scheibe(dpr, Qt::black, Qt::gray);
+    Stein = Scheibe(dpr, Qt::black, Qt::red);
+
+    // The masks cover the board's inner part, 100 x 425 from (25, 60): one
+    // colour over the whole, and discs of another exactly on the holes. Each
+    // is laid out in buffer coordinates and starts on a whole device pixel
+    // of the buffer (at a ratio of 1.5 the inner part's edge x = 25 lies in
+    // the middle of one), so that its discs fall on the holes' pixels.
+    const QRect pixel = QRectF(QPointF(KreisPosition_X - 25, 60) * dpr, QSizeF(100, 425) * dpr).toAlignedRect();
+    MaskenOrt = QPointF(pixel.topLeft()) / dpr;
+    const auto maske = [&](QPixmap &m, const QColor &grund, const QColor &scheiben) {
+        m = QPixmap(pixel.size());
+        m.setDevicePixelRatio(dpr);
+        m.fill(scheiben); // a device pixel only partly inside stays as it is
+        QPainter p(&m);
+        p.translate(-MaskenOrt);
+        p.setPen(grund);
+        p.setBrush(grund);
+        Rechteck(p, KreisPosition_X - 25, 60, 100, 425);
+        const QPixmap scheibe = Scheibe(dpr, scheiben, scheiben);
+        for (Zeile = 1; Zeile <= 4; Zeile++) {
+            p.drawPixmap(KreisPosition_X, KreisPosition_Y[Zeile], scheibe);
+        }
+    };
+    maske(Maske1, Qt::black, Qt::white); // AND keeps the holes, blackens the rest
+    maske(Maske2, Qt::blue, Qt::black); // OR keeps the holes, makes the rest blue
+}
+
 // The background, the board and its empty holes: all of the buffer anew.
 static void BrettZeichnen(KdeW *w)
 {
+    w->buffer.fill(w->Hintergrundfarbe);
     painter.begin(&w->buffer);
-    painter.fillRect(w->buffer.rect(), w->Hintergrundfarbe);
     painter.setBrush(Qt::blue);
     painter.setPen(Qt::black);
     Rechteck(painter, 20, 60, 110, 425);
     for (Zeile = 1; Zeile <= 4; Zeile++) {
-        painter.setBrush(Qt::gray);
-        painter.setPen(Qt::black);
-        Ellipse(painter, KreisPosition_X, KreisPosition_Y[Zeile], 50, 50);
+        painter.drawPixmap(KreisPosition_X, KreisPosition_Y[Zeile], w->Loch);
     }
     painter.end();
 }
 
+// The buffer has the window's size in device pixels: on a HiDPI screen
+// (a device pixel ratio above 1) it is drawn at the screen's resolution.
 void KdeW::resizeEvent(QResizeEvent *e)
 {
-    buffer = QPixmap(e->size());
+    const qreal dpr = devicePixelRatioF();
+    if (Maske1.devicePixelRatioF() != dpr) {
+        FigurenZeichnen(dpr);
+    }
+    buffer = QPixmap(e->size() * dpr);
+    buffer.setDevicePixelRatio(dpr);
     BrettZeichnen(this); // the following paint shows it
 }
 
@@ -80,25 +130,27 @@ void KdeW::resizeEvent(QResizeEvent *e)
 // the board keeps what earlier frames left there.
 void KdeW::paintEvent(QPaintEvent *)
 {
+    if (buffer.devicePixelRatioF() != devicePixelRatioF()) {
+        // Moved onto a screen of another pixel density: all anew, as after a resize.
+        QResizeEvent neu(size(), size());
+        resizeEvent(&neu);
+    }
     if (!NurKopieren) {
         painter.begin(&buffer);
         painter.fillRect(25, 0, 100, 60, Hintergrundfarbe); // the entry strip
         for (Zeile = 1; Zeile <= 4; Zeile++) {
-            painter.setBrush(Qt::gray);
-            painter.setPen(Qt::black);
-            Ellipse(painter, KreisPosition_X, KreisPosition_Y[Zeile], 50, 50);
+            painter.drawPixmap(KreisPosition_X, KreisPosition_Y[Zeile], Loch);
         }
         if (SteinFaellt) {
-            painter.setBrush(Qt::red);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            Ellipse(painter, KreisPosition_X, y_pos - 10, 50, 50);
+            painter.drawPixmap(KreisPosition_X, y_pos - 10, Stein);
             if (Und) { // black everywhere but in the holes
                 painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-                painter.drawPixmap(KreisPosition_X - 25, 60, Maske1, 0, 0, 100, 425);
+                painter.drawPixmap(MaskenOrt, Maske1);
             }
             if (Oder) { // blue everywhere but in the holes
                 painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-                painter.drawPixmap(KreisPosition_X - 25, 60, Maske2, 0, 0, 100, 425);
+                painter.drawPixmap(MaskenOrt, Maske2);
             }
         }
         painter.end();

@@ -10,19 +10,27 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointF>
+#include <QRectF>
 
 class QPaintEvent;
 class QResizeEvent;
 
-// Qt puts a figure's outline one pixel right of and below the rectangle it
-// is given; these keep the whole figure, outline included, inside x, y, w, h.
+// A rectangle: a one-pixel outline in the pen's colour around the brush.
+// Filled areas cover exactly x, y, w, h at every device pixel ratio.
 inline void Rechteck(QPainter &p, int x, int y, int w, int h)
 {
-    p.drawRect(x, y, w - 1, h - 1);
+    p.fillRect(x, y, w, h, p.pen().color());
+    p.fillRect(x + 1, y + 1, w - 2, h - 2, p.brush());
 }
+// Qt draws a one-pixel outline right of and below the line it is given; an
+// outline wider than a device pixel (a HiDPI screen) is centred on its line,
+// so there the line runs half a pixel inwards. Either way the whole figure,
+// outline included, lies inside x, y, w, h.
 inline void Ellipse(QPainter &p, int x, int y, int w, int h)
 {
-    p.drawEllipse(x, y, w - 1, h - 1);
+    const qreal innen = p.device()->devicePixelRatioF() > 1 ? 0.5 : 0;
+    p.drawEllipse(QRectF(x + innen, y + innen, w - 1, h - 1));
 }
 
 // The one main window, freely resizable. Everything it shows apart from its
@@ -35,6 +43,11 @@ public:
     QPixmap buffer; // the whole window's picture; null until the first resize
     QPixmap Maske1; // the AND mask
     QPixmap Maske2; // the OR mask
+    QPointF MaskenOrt; // where both go into the buffer
+    // An empty hole and the stone, 50 x 50 with transparent corners: copying
+    // them into every frame costs a fraction of drawing outlined ellipses.
+    QPixmap Loch;
+    QPixmap Stein;
     QColor Hintergrundfarbe;
 
     KdeW()
@@ -48,23 +61,12 @@ public:
         setAttribute(Qt::WA_NoSystemBackground); // nothing is erased before a paint
         Hintergrundfarbe = QColor(220, 220, 220);
 
-        // The masks cover the board's inner part, 100 x 425 from (25, 60):
-        // one colour over the whole, and discs of another exactly on the holes.
-        const auto maske = [](QPixmap &m, const QColor &grund, const QColor &scheiben) {
-            m = QPixmap(100, 425);
-            QPainter p(&m);
-            p.setPen(grund);
-            p.setBrush(grund);
-            Rechteck(p, 0, 0, 100, 425);
-            p.setBrush(scheiben);
-            p.setPen(scheiben);
-            for (int y = 60; y <= 360; y += 100) {
-                Ellipse(p, 25, y, 50, 50);
-            }
-        };
-        maske(Maske1, Qt::black, Qt::white); // AND keeps the holes, blackens the rest
-        maske(Maske2, Qt::blue, Qt::black); // OR keeps the holes, makes the rest blue
+        // Built once here, and again on a screen of another pixel density.
+        FigurenZeichnen(devicePixelRatioF());
     }
+
+    // The masks and the figures, at the buffer's device pixel ratio.
+    void FigurenZeichnen(qreal dpr);
 
 public Q_SLOTS:
     void Button_SteinMove_clicked();

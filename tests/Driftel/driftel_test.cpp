@@ -13,6 +13,7 @@
 #endif
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,9 +36,26 @@ private:
     QRect m_text; // the text's ink relative to its base point
     QHash<QString, QImage> m_seen; // pictures by the name of the step that made them
 
+    // What the window shows in device pixels (read from its backing store:
+    // the offscreen platform's screen grab covers only a part of a window
+    // when the device pixel ratio is above 1), and sampled at the centre of
+    // each window pixel: the picture the checks expect at any ratio.
+    static QImage devicePixels()
+    {
+        QCoreApplication::processEvents();
+        return static_cast<QImage *>(pFenster->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32);
+    }
     static QImage screen()
     {
-        return ProgramTest::screenPixels(pFenster);
+        const QImage img = devicePixels();
+        const qreal dpr = pFenster->devicePixelRatioF();
+        QImage out(pFenster->size(), QImage::Format_RGB32);
+        for (int y = 0; y < out.height(); ++y) {
+            for (int x = 0; x < out.width(); ++x) {
+                out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
+            }
+        }
+        return out;
     }
 
     // Through the application, as the platform delivers it (mouse tracking applies).
@@ -144,11 +162,12 @@ private Q_SLOTS:
     {
         const QPoint from = maus();
         const QPoint to(120, 460);
-        const QImage before = screen();
+        const QImage before = devicePixels();
         mouse(Press, to, Qt::LeftButton);
-        const QImage after = screen();
+        const QImage after = devicePixels();
 
         QImage toggled(before.size(), QImage::Format_RGB32);
+        toggled.setDevicePixelRatio(pFenster->devicePixelRatioF());
         toggled.fill(Qt::black);
         QPainter p(&toggled);
         p.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
