@@ -111,48 +111,34 @@ private Q_SLOTS:
         }
     }
 
-    // Steps of both bars in a row; each row starts from where the previous
-    // one left the bars. A step that changes nothing reports nothing.
-    void steps_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("action"); // a QAbstractSlider::SliderAction, or -1 - value for setValue(value)
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char *name, bool vertical, int action, int value, const char *shown) {
-            QTest::newRow(name) << vertical << action << value << QString::fromLatin1(shown);
-        };
-        row("hor to 1", false, -1 - 1, 1, "1");
-        row("hor line up", false, QAbstractSlider::SliderSingleStepAdd, 2, "2");
-        row("hor line down", false, QAbstractSlider::SliderSingleStepSub, 1, "1");
-        row("hor line down to minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "0");
-        row("hor line down at minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "");
-        row("hor page up", false, QAbstractSlider::SliderPageStepAdd, 10, "10");
-        row("hor to maximum", false, QAbstractSlider::SliderToMaximum, 100, "100");
-        row("hor page up at maximum", false, QAbstractSlider::SliderPageStepAdd, 100, "");
-        row("hor to 37", false, -1 - 37, 37, "37");
-        row("ver to 37", true, -1 - 37, 37, "37");
-        row("ver page up near maximum", true, -1 - 95, 95, "95");
-        row("ver page up clamped", true, QAbstractSlider::SliderPageStepAdd, 100, "100");
-        row("ver line down", true, QAbstractSlider::SliderSingleStepSub, 99, "99");
-        row("ver to 3", true, -1 - 3, 3, "3");
-        row("ver page down clamped", true, QAbstractSlider::SliderPageStepSub, 0, "0");
-    }
+    // Steps of both bars in a row, each from where the previous one left
+    // the bars (no action: the value is set). A step that changes nothing
+    // reports nothing.
     void steps()
     {
-        QFETCH(bool, vertical);
-        QFETCH(int, action);
-        QFETCH(int, value);
-        QFETCH(QString, shown);
-        QScrollBar *bar = vertical ? ScrollBarVer : ScrollBarHor;
-        statusbar->clearMessage();
-        if (action < 0) {
-            bar->setValue(-1 - action);
-        } else {
-            bar->triggerAction(QAbstractSlider::SliderAction(action));
+        using S = QAbstractSlider;
+        QScrollBar *const hor = ScrollBarHor, *const ver = ScrollBarVer;
+        const struct {
+            QScrollBar *bar;
+            S::SliderAction action;
+            int value;
+            const char *shown;
+        } steps[] = {{hor, S::SliderNoAction, 1, "1"},        {hor, S::SliderSingleStepAdd, 2, "2"},   {hor, S::SliderSingleStepSub, 1, "1"},
+                     {hor, S::SliderSingleStepSub, 0, "0"},   {hor, S::SliderSingleStepSub, 0, ""},    {hor, S::SliderPageStepAdd, 10, "10"},
+                     {hor, S::SliderToMaximum, 100, "100"},   {hor, S::SliderPageStepAdd, 100, ""},    {hor, S::SliderNoAction, 37, "37"},
+                     {ver, S::SliderNoAction, 37, "37"},      {ver, S::SliderNoAction, 95, "95"},      {ver, S::SliderPageStepAdd, 100, "100"},
+                     {ver, S::SliderSingleStepSub, 99, "99"}, {ver, S::SliderNoAction, 3, "3"},        {ver, S::SliderPageStepSub, 0, "0"}};
+        for (const auto &step : steps) {
+            statusbar->clearMessage();
+            if (step.action == S::SliderNoAction) {
+                step.bar->setValue(step.value);
+            } else {
+                step.bar->triggerAction(step.action);
+            }
+            const QString where = QStringLiteral("step %1").arg(&step - steps);
+            QVERIFY2(step.bar->value() == step.value, qPrintable(where));
+            QVERIFY2(statusbar->currentMessage() == QLatin1String(step.shown), qPrintable(where));
         }
-        QCOMPARE(bar->value(), value);
-        QCOMPARE(statusbar->currentMessage(), shown);
     }
 
     // A message goes 1000 ms after it was shown; a second one within that

@@ -41,14 +41,6 @@ inline int &testResult()
     return result;
 }
 
-// The state in which programMain() handed control to its event loop:
-// result of exec() as the program returns it.
-inline int &programResult()
-{
-    static int result = -1;
-    return result;
-}
-
 // The pixels of a window as they are on the screen. Unlike QWidget::grab(),
 // this does not run the paint handler, which in the back-buffered programs
 // would change what it reads.
@@ -91,7 +83,7 @@ int run(int argc, char **argv)
     // The application object keeps a reference to argc: both live on.
     static int programArgc = 1;
     static char *programArgv[] = {argv[0], nullptr};
-    programResult() = programMain(programArgc, programArgv);
+    programMain(programArgc, programArgv);
     return testResult();
 }
 
