@@ -28,10 +28,7 @@ private Q_SLOTS:
     void session()
     {
         XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
-        X11Test::openFixedWindow(p, QStringLiteral("KDE-QT Glidor test!"));
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        QVERIFY(X11Test::openFixedWindow(p, QStringLiteral("KDE-QT Glidor test!")));
         QVERIFY(ScreenText::shows(p.grab(textRow), QString())); // nothing reported at start-up
 
         QStringList values; // what the bars can show, to tell in a failure

@@ -15,10 +15,7 @@ private Q_SLOTS:
     void session()
     {
         XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
-        X11Test::openFixedWindow(p, QStringLiteral("KDE-QT Slider test!"));
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        QVERIFY(X11Test::openFixedWindow(p, QStringLiteral("KDE-QT Slider test!")));
 
         const auto shown = [&] {
             return LcdReader::value(p.grab(QRect(150, 200, 400, 150)), 4);

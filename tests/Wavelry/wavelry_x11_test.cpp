@@ -14,10 +14,7 @@ private Q_SLOTS:
     void session()
     {
         XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
-        X11Test::openFixedWindow(p, QStringLiteral("KDE-QT RadioButton test!"));
-        if (QTest::currentTestFailed()) {
-            return;
-        }
+        QVERIFY(X11Test::openFixedWindow(p, QStringLiteral("KDE-QT RadioButton test!")));
         const QRect bar(0, 460, 700, 40);
         QVERIFY(p.waitUntil([&] { return ScreenText::shows(p.grab(bar), QStringLiteral("FM is true!")); }));
 

@@ -30,8 +30,9 @@ inline XServer &server()
 
 // Starts the program and checks the window every one of them opens: at
 // (50, 1), fixed at 700 x 500 for the window manager too, titled, and its
-// background drawn. The caller returns when this failed.
-inline void openFixedWindow(XProgram &p, const QString &title, const QColor &background = QColor(250, 250, 200))
+// background drawn. False when any of it failed:
+//     QVERIFY(X11Test::openFixedWindow(p, title));
+inline void checkFixedWindow(XProgram &p, const QString &title, const QColor &background)
 {
     QVERIFY(p.start());
     QCOMPARE(p.geometry(), QRect(50, 1, 700, 500));
@@ -40,6 +41,12 @@ inline void openFixedWindow(XProgram &p, const QString &title, const QColor &bac
     QCOMPARE(hints.maximum, QSize(700, 500));
     QVERIFY2(p.name().contains(title), qPrintable(p.name()));
     QVERIFY(p.waitUntil([&] { return p.pixel(300, 100) == background; }));
+}
+
+inline bool openFixedWindow(XProgram &p, const QString &title, const QColor &background = QColor(250, 250, 200))
+{
+    checkFixedWindow(p, title, background);
+    return !QTest::currentTestFailed();
 }
 
 // Closes the window as a window manager does: the program ends with status
