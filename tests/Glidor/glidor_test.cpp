@@ -3,6 +3,7 @@
 
 #include "glidor.h"
 #include "programtest.h"
+#include "screentext.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -18,14 +19,13 @@ extern KdeW *top;
 extern QStatusBar *statusbar;
 extern QScrollBar *ScrollBarHor;
 extern QScrollBar *ScrollBarVer;
-extern char MessageStr[80];
 void IntToStr(int Zahl, char *ZahlenStr);
 
 namespace
 {
 // Converts n into a buffer full of guard bytes and checks the text against
-// the standard library, the length limit and the bytes behind the NUL.
-// Returns an empty string when all holds, else what went wrong.
+// the standard library, the length limit and the bytes behind the NUL:
+// empty when all holds, else what went wrong.
 std::string checkIntToStr(int n)
 {
     const char guard = '\x5a';
@@ -57,19 +57,13 @@ class GlidorTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Both bars stand at 1 and nothing has been reported yet.
     void startState()
     {
-        QVERIFY(QTest::qWaitForWindowExposed(top));
-        QCOMPARE(top->size(), QSize(700, 500));
-        QCOMPARE(ProgramTest::screenPixels(top).pixelColor(300, 200), QColor(250, 250, 200));
-        QVERIFY(top->testAttribute(Qt::WA_DeleteOnClose));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("KDE-QT Glidor test!"));
-
-        // Both bars stand at 1 and nothing has been reported yet.
+        ProgramTest::checkFixedWindow(top, statusbar);
         QCOMPARE(ScrollBarHor->value(), 1);
         QCOMPARE(ScrollBarVer->value(), 1);
         QCOMPARE(statusbar->currentMessage(), QString());
-        QCOMPARE(QByteArray(MessageStr, sizeof MessageStr), QByteArray(sizeof MessageStr, '\0'));
     }
 
     // The bars end at y 474, over the status bar's top rows: a number must
@@ -77,48 +71,28 @@ private Q_SLOTS:
     void textBelowBars()
     {
         ScrollBarHor->setValue(88);
-        const QImage img = ProgramTest::screenPixels(top);
-        int topmost = img.height();
-        for (int y = 475; y < img.height(); ++y) {
-            for (int x = 0; x < 675; ++x) {
-                if (qGray(img.pixel(x, y)) < 100) {
-                    topmost = qMin(topmost, y);
-                }
-            }
-        }
-        QVERIFY2(topmost > 475 && topmost < 490, qPrintable(QString::number(topmost)));
+        const QImage belowBars = ProgramTest::screenPixels(top).copy(0, 475, 675, 25);
+        QVERIFY(ScreenText::shows(belowBars, QStringLiteral("88")));
+        QVERIFY2(ScreenText::inkBox(belowBars).top() > 0, "text reaches up to the bars");
     }
 
     // Every value the bars can report, the powers of ten with their
-    // neighbours, and the limits of int.
-    void intToStr_data()
-    {
-        QTest::addColumn<int>("n");
-        for (int n = 0; n <= 100; ++n) {
-            QTest::addRow("%d", n) << n;
-        }
-        for (int p = 10; p <= 1000000000; p *= 10) {
-            for (int n : {p - 1, p, p + 1, -p + 1, -p, -p - 1}) {
-                QTest::addRow("%d", n) << n;
-            }
-            if (p > INT_MAX / 10) {
-                break;
-            }
-        }
-        for (int n : {-1, INT_MAX, INT_MAX - 1, INT_MIN, INT_MIN + 1}) {
-            QTest::addRow("%d", n) << n;
-        }
-    }
+    // neighbours, the limits of int, then random values over the whole
+    // range and over every number of digits.
     void intToStr()
     {
-        QFETCH(int, n);
-        const std::string fault = checkIntToStr(n);
-        QVERIFY2(fault.empty(), fault.c_str());
-    }
-
-    // Random values over the whole range and over every number of digits.
-    void intToStrSample()
-    {
+        QVector<int> edges{-1, INT_MAX, INT_MAX - 1, INT_MIN, INT_MIN + 1};
+        for (int n = 0; n <= 100; ++n) {
+            edges << n;
+        }
+        for (int p = 10; p <= INT_MAX / 10; p *= 10) {
+            edges << p - 1 << p << p + 1 << -p + 1 << -p << -p - 1;
+        }
+        edges << 999999999 << 1000000000 << 1000000001 << -999999999 << -1000000000 << -1000000001;
+        for (int n : edges) {
+            const std::string fault = checkIntToStr(n);
+            QVERIFY2(fault.empty(), fault.c_str());
+        }
         const int powers[] = {10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
         QRandomGenerator random(20260101);
         for (int i = 0; i < 1000000; ++i) {
@@ -131,59 +105,34 @@ private Q_SLOTS:
         }
     }
 
-    // A shorter number written over a longer one: its NUL ends the text,
-    // the old digits behind it stay.
-    void bufferReuse()
-    {
-        ScrollBarHor->setValue(100);
-        QCOMPARE(QByteArray(MessageStr), QByteArray("100"));
-        ScrollBarVer->setValue(7);
-        QCOMPARE(QByteArray(MessageStr, 4), QByteArray("7\0000\000", 4));
-        QCOMPARE(statusbar->currentMessage(), QStringLiteral("7"));
-    }
-
-    // Steps of both bars in a row; each row starts from where the previous
-    // one left the bars. A step that changes nothing reports nothing.
-    void steps_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("action"); // a QAbstractSlider::SliderAction, or -1 - value for setValue(value)
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char *name, bool vertical, int action, int value, const char *shown) {
-            QTest::newRow(name) << vertical << action << value << QString::fromLatin1(shown);
-        };
-        row("hor to 1", false, -1 - 1, 1, "1");
-        row("hor line up", false, QAbstractSlider::SliderSingleStepAdd, 2, "2");
-        row("hor line down", false, QAbstractSlider::SliderSingleStepSub, 1, "1");
-        row("hor line down to minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "0");
-        row("hor line down at minimum", false, QAbstractSlider::SliderSingleStepSub, 0, "");
-        row("hor page up", false, QAbstractSlider::SliderPageStepAdd, 10, "10");
-        row("hor to maximum", false, QAbstractSlider::SliderToMaximum, 100, "100");
-        row("hor page up at maximum", false, QAbstractSlider::SliderPageStepAdd, 100, "");
-        row("hor to 37", false, -1 - 37, 37, "37");
-        row("ver to 37", true, -1 - 37, 37, "37");
-        row("ver page up near maximum", true, -1 - 95, 95, "95");
-        row("ver page up clamped", true, QAbstractSlider::SliderPageStepAdd, 100, "100");
-        row("ver line down", true, QAbstractSlider::SliderSingleStepSub, 99, "99");
-        row("ver to 3", true, -1 - 3, 3, "3");
-        row("ver page down clamped", true, QAbstractSlider::SliderPageStepSub, 0, "0");
-    }
+    // Steps of both bars in a row, each from where the previous one left
+    // the bars (no action: the value is set). A step that changes nothing
+    // reports nothing.
     void steps()
     {
-        QFETCH(bool, vertical);
-        QFETCH(int, action);
-        QFETCH(int, value);
-        QFETCH(QString, shown);
-        QScrollBar *bar = vertical ? ScrollBarVer : ScrollBarHor;
-        statusbar->clearMessage();
-        if (action < 0) {
-            bar->setValue(-1 - action);
-        } else {
-            bar->triggerAction(QAbstractSlider::SliderAction(action));
+        using S = QAbstractSlider;
+        QScrollBar *const hor = ScrollBarHor, *const ver = ScrollBarVer;
+        const struct {
+            QScrollBar *bar;
+            S::SliderAction action;
+            int value;
+            const char *shown;
+        } steps[] = {{hor, S::SliderNoAction, 1, "1"},        {hor, S::SliderSingleStepAdd, 2, "2"},   {hor, S::SliderSingleStepSub, 1, "1"},
+                     {hor, S::SliderSingleStepSub, 0, "0"},   {hor, S::SliderSingleStepSub, 0, ""},    {hor, S::SliderPageStepAdd, 10, "10"},
+                     {hor, S::SliderToMaximum, 100, "100"},   {hor, S::SliderPageStepAdd, 100, ""},    {hor, S::SliderNoAction, 37, "37"},
+                     {ver, S::SliderNoAction, 37, "37"},      {ver, S::SliderNoAction, 95, "95"},      {ver, S::SliderPageStepAdd, 100, "100"},
+                     {ver, S::SliderSingleStepSub, 99, "99"}, {ver, S::SliderNoAction, 3, "3"},        {ver, S::SliderPageStepSub, 0, "0"}};
+        for (const auto &step : steps) {
+            statusbar->clearMessage();
+            if (step.action == S::SliderNoAction) {
+                step.bar->setValue(step.value);
+            } else {
+                step.bar->triggerAction(step.action);
+            }
+            const QString where = QStringLiteral("step %1").arg(&step - steps);
+            QVERIFY2(step.bar->value() == step.value, qPrintable(where));
+            QVERIFY2(statusbar->currentMessage() == QLatin1String(step.shown), qPrintable(where));
         }
-        QCOMPARE(bar->value(), value);
-        QCOMPARE(statusbar->currentMessage(), shown);
     }
 
     // A message goes 1000 ms after it was shown; a second one within that

@@ -14,10 +14,12 @@
 #define PROGRAMTEST_H
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStringList>
 #include <QWidget>
 #include <QTest>
@@ -39,14 +41,6 @@ inline int &testResult()
     return result;
 }
 
-// The state in which programMain() handed control to its event loop:
-// result of exec() as the program returns it.
-inline int &programResult()
-{
-    static int result = -1;
-    return result;
-}
-
 // The pixels of a window as they are on the screen. Unlike QWidget::grab(),
 // this does not run the paint handler, which in the back-buffered programs
 // would change what it reads.
@@ -54,6 +48,27 @@ inline QImage screenPixels(QWidget *window)
 {
     QCoreApplication::processEvents();
     return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The window every program opens: on the screen, fixed at 700 x 500 on
+// its background, whatever size it is asked for, with the status bar along
+// its bottom edge inside it, in bold 14-point Courier with room for a line.
+inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QColor &background = QColor(250, 250, 200))
+{
+    QVERIFY(QTest::qWaitForWindowExposed(top));
+    for (const QSize asked : {QSize(900, 700), QSize(300, 200)}) {
+        top->resize(asked);
+        QCOMPARE(top->size(), QSize(700, 500));
+    }
+    QCOMPARE(screenPixels(top).pixelColor(300, 100), background);
+    const QRect bar(statusbar->mapTo(top, QPoint(0, 0)), statusbar->size());
+    QVERIFY(statusbar->isVisible());
+    QCOMPARE(bar.bottom(), 499);
+    QCOMPARE(bar.width(), 700);
+    QVERIFY(bar.height() > QFontMetrics(statusbar->font()).ascent());
+    QCOMPARE(statusbar->font().family(), QStringLiteral("courier"));
+    QCOMPARE(statusbar->font().pointSize(), 14);
+    QVERIFY(statusbar->font().bold());
 }
 
 template<class T>
@@ -68,7 +83,7 @@ int run(int argc, char **argv)
     // The application object keeps a reference to argc: both live on.
     static int programArgc = 1;
     static char *programArgv[] = {argv[0], nullptr};
-    programResult() = programMain(programArgc, programArgv);
+    programMain(programArgc, programArgv);
     return testResult();
 }
 

@@ -189,16 +189,6 @@ QString XProgram::name() const
     return QString::fromUtf8(property(dpy, m_window, "_NET_WM_NAME", XInternAtom(dpy, "UTF8_STRING", False)));
 }
 
-QString XProgram::windowClass() const
-{
-    QByteArray c = property(m_server.display(), m_window, "WM_CLASS", XA_STRING);
-    c.replace('\0', '.');
-    if (c.endsWith('.')) {
-        c.chop(1);
-    }
-    return QString::fromLatin1(c);
-}
-
 QImage XProgram::grab(const QRect &rect) const
 {
     Display *dpy = m_server.display();

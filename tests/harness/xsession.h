@@ -91,7 +91,6 @@ public:
     QRect geometry() const; // in root coordinates
     SizeHints sizeHints() const;
     QString name() const; // _NET_WM_NAME
-    QString windowClass() const; // WM_CLASS, "instance.class"
 
     // The pixels the user sees, in window coordinates.
     QImage grab(const QRect &rect = QRect()) const;

@@ -1,17 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// Reads a text off the screen by its looks: the picture is compared with
-// the text drawn here in the same font, the two aligned by their dark
-// pixels. Where the text stands does not matter; every glyph does.
-// Antialiased edges may differ by a few grey levels between two drawings of
-// one text (glyph positions are not always the same to a fraction of a
-// pixel); another character differs by whole strokes.
+// Reads a status bar's text off a picture of the screen by its looks: the
+// picture is compared with the text drawn here in the status bars' font
+// (bold 14-point Courier), the two aligned by their dark pixels. Where the
+// text stands does not matter; every glyph does. Two drawings of one text
+// may differ by a few grey levels at antialiased edges (glyphs placed a
+// fraction of a pixel apart); another character differs by whole strokes.
+// The drawings need the application object of the process: the reference
+// text gets the resolution of its screen, which must be the program's.
 
-#ifndef CLOCKPICTURE_H
-#define CLOCKPICTURE_H
+#ifndef SCREENTEXT_H
+#define SCREENTEXT_H
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -19,13 +22,8 @@
 
 #include <cstdlib>
 
-namespace ClockPicture
+namespace ScreenText
 {
-inline QFont statusFont()
-{
-    return QFont(QStringLiteral("courier"), 14, QFont::Bold, false);
-}
-
 // The box around the picture's dark pixels; empty when it has none.
 inline QRect inkBox(const QImage &picture)
 {
@@ -40,16 +38,22 @@ inline QRect inkBox(const QImage &picture)
     return box;
 }
 
-// A text as the status bar draws it: dark on the window's background.
-inline QImage drawn(const QString &text)
+// A text as a status bar draws it: dark on the windows' background.
+inline const QImage &drawn(const QString &text)
 {
-    QImage picture(400, 100, QImage::Format_RGB32);
-    picture.fill(QColor(250, 250, 200));
-    QPainter p(&picture);
-    p.setFont(statusFont());
-    p.setPen(Qt::black);
-    p.drawText(picture.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
-    return picture;
+    static QHash<QString, QImage> cache;
+    auto it = cache.find(text);
+    if (it == cache.end()) {
+        QImage picture(700, 100, QImage::Format_RGB32);
+        picture.fill(QColor(250, 250, 200));
+        QPainter p(&picture);
+        p.setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
+        p.setPen(Qt::black);
+        p.drawText(picture.rect(), Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.end();
+        it = cache.insert(text, picture);
+    }
+    return *it;
 }
 
 // Do the two pictures show the same dark shapes, up to a pixel of shift
@@ -79,6 +83,12 @@ inline bool sameInk(const QImage &a, const QImage &b)
         }
     }
     return false;
+}
+
+// Does the picture show the text, and nothing else dark? An empty text: no ink at all.
+inline bool shows(const QImage &picture, const QString &text)
+{
+    return text.isEmpty() ? inkBox(picture).isEmpty() : sameInk(picture, drawn(text));
 }
 
 // Which of the candidates the picture shows: "" for no text, "?" for another one.
