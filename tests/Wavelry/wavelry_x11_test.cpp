@@ -32,6 +32,21 @@ private Q_SLOTS:
         X11Test::closeCleanly(p);
     }
 
+    // Nothing ties one running copy to another: both open, and closing one
+    // leaves the other working.
+    void twoCopiesAtOnce()
+    {
+        XProgram a(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
+        XProgram b(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
+        QVERIFY(X11Test::openFixedWindow(a, QStringLiteral("KDE-QT RadioButton test!")));
+        QVERIFY(X11Test::openFixedWindow(b, QStringLiteral("KDE-QT RadioButton test!")));
+        QVERIFY(a.window() != b.window());
+        X11Test::closeCleanly(a);
+        b.click(10 + 5 + 8, 10 + 20 + 20 * 2 + 10); // "LW"
+        QVERIFY(b.waitUntil([&] { return ScreenText::shows(b.grab(QRect(0, 460, 700, 40)), QStringLiteral("LW is true!")); }));
+        X11Test::closeCleanly(b);
+    }
+
     // What the command line offers besides starting (an unknown option is
     // refused, as by every program, in the start-up checks).
     void commandLine_data()
