@@ -4,7 +4,7 @@
 // Built twice: for Driftel and, with DRIFTEL2, for Driftel2.
 
 #include "driftelpicture.h"
-#include "xsession.h"
+#include "x11test.h"
 
 #include <QTest>
 
@@ -13,16 +13,11 @@ class DriftelX11Test : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-    }
-
     // The whole life of one window: opening, real drags inside and past
     // its edges, a move with no button, closing.
     void session()
     {
-        XProgram p(m_server, QStringLiteral(PROGRAM_BINARY));
+        XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
         QVERIFY(p.start());
         QCOMPARE(p.geometry(), QRect(1, 1, 700, 500));
         QCOMPARE(p.sizeHints().maximum, QSize(700, 500));
@@ -66,15 +61,10 @@ private Q_SLOTS:
         QVERIFY(p.waitUntil([&] { return p.grab() == dragged; }));
         p.release();
 
-        p.close();
-        QCOMPARE(p.waitForExit(), 0);
-        QCOMPARE(p.output(), QByteArray()); // nothing printed on a healthy machine
+        X11Test::closeCleanly(p);
     }
-
-private:
-    XServer m_server;
 };
 
-QTEST_GUILESS_MAIN(DriftelX11Test)
+X11_TEST_MAIN(DriftelX11Test)
 
 #include "driftel_x11_test.moc"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-#include "xsession.h"
+#include "x11test.h"
 
 #include <QTest>
 
@@ -10,17 +10,12 @@ class PebblorX11Test : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-    }
-
     // One life of the window: the board, a fall started by a real click,
     // the AND step switched off during it, the board redrawn, closing.
     void session()
     {
         const QColor background(220, 220, 220), blue(0, 0, 255), gray(160, 160, 164), red(255, 0, 0), magenta(255, 0, 255);
-        XProgram p(m_server, QStringLiteral(PROGRAM_BINARY));
+        XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
         QVERIFY(p.start());
         QCOMPARE(p.geometry(), QRect(1, 1, 400, 525));
         QCOMPARE(p.sizeHints().maximum, QSize()); // freely resizable
@@ -44,15 +39,10 @@ private Q_SLOTS:
         QCOMPARE(p.pixel(75, 101), blue);
         QCOMPARE(p.pixel(75, 191), magenta);
 
-        p.close();
-        QCOMPARE(p.waitForExit(), 0);
-        QCOMPARE(p.output(), QByteArray()); // nothing printed on a healthy machine
+        X11Test::closeCleanly(p);
     }
-
-private:
-    XServer m_server;
 };
 
-QTEST_GUILESS_MAIN(PebblorX11Test)
+X11_TEST_MAIN(PebblorX11Test)
 
 #include "pebblor_x11_test.moc"
