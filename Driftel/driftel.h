@@ -14,6 +14,10 @@ class QMouseEvent;
 class QPaintEvent;
 class QResizeEvent;
 
+// The picture area, and with it the window's size limits.
+extern const int BILD_BREITE;
+extern const int BILD_HOEHE;
+
 // The one main window: at most 700 x 500, white. Everything it shows is
 // drawn into the back buffer first and copied onto the window whole.
 class KdeW : public KMainWindow
@@ -25,7 +29,7 @@ public:
         : KMainWindow(nullptr) // top-level, deleted when closed
     {
         setGeometry(1, 1, 700, 500);
-        setMaximumSize(700, 500); // no minimum: it may shrink, never grow
+        setMaximumSize(BILD_BREITE, BILD_HOEHE); // no minimum: it may shrink, never grow
         QPalette pal = palette();
         pal.setColor(QPalette::Window, Qt::white);
         setPalette(pal);
@@ -44,5 +48,13 @@ protected:
 private:
     QPixmap buffer; // the back buffer, as large as the window
 };
+
+// The program's state, defined in driftel.cpp.
+extern KdeW *pFenster;
+extern QPainter painter;
+extern int MausX;
+extern int MausY;
+extern int altMausX;
+extern int altMausY;
 
 #endif

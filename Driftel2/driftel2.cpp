@@ -46,7 +46,6 @@ void KdeW::paintEvent(QPaintEvent *dummy)
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(Qt::yellow);
     painter.fillRect(altMausX, altMausY, 20, 20, QBrush(Qt::red)); // away from the old place
-    painter.setPen(Qt::yellow);
     painter.fillRect(MausX, MausY, 20, 20, QBrush(Qt::red)); // onto the new one
     painter.end();
 
@@ -105,29 +104,29 @@ int main(int argc, char **argv)
     MausY = 200;
     altMausY = 200;
 
-    // The window is drawn without OpenGL; left alone, the X11 platform loads
-    // the GL driver at the first window, which costs more start-up time and
-    // memory than all of KDE's libraries.
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
-    }
-    // Without a display the toolkit says why and then aborts (a crash and a
-    // core dump); keep its message, end with status 1.
-    static QtMessageHandler toolkitReport;
-    toolkitReport = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &text) {
+    // The window is drawn by the raster engine: no OpenGL driver is loaded
+    // for it, which would cost more start-up time and memory than KDE's
+    // libraries do.
+    QApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+    // Without a display the toolkit prints why and aborts, leaving a core
+    // dump: print the same and end with status 1 instead.
+    static const QtMessageHandler toolkitReport = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &where, const QString &text) {
         toolkitReport(type, where, text);
         if (type == QtFatalMsg) {
             std::_Exit(EXIT_FAILURE);
         }
     });
     QApplication *app = new QApplication(argc, argv);
-    qInstallMessageHandler(toolkitReport); // started: the toolkit's own handling again
     KLocalizedString::setApplicationDomain("driftel2");
     KAboutData about(QStringLiteral("driftel2"),
                      QStringLiteral("QT-Demo"),
                      QStringLiteral("1.0"),
                      QStringLiteral("Drag a red square with the mouse"),
-                     KAboutLicense::GPL_V2);
+                     KAboutLicense::Custom);
+    // The licence every file carries: KF5's own text for GPL_V2 names
+    // version 2 alone, even with OrLaterVersions, so --license says it here.
+    about.setLicenseText(QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
+                                        "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.driftel2"));

@@ -9,6 +9,13 @@
 #include <QColor>
 #include <QPalette>
 
+class QScrollBar;
+class QStatusBar;
+
+// The picture area, and with it the window's size limits.
+extern const int BILD_BREITE;
+extern const int BILD_HOEHE;
+
 // The one main window: fixed at 700 x 500 on a pale yellow background.
 // Its children (status bar, two scroll bars) are made by main().
 class KdeW : public KMainWindow
@@ -20,8 +27,8 @@ public:
         : KMainWindow(nullptr) // top-level, deleted when closed
     {
         setGeometry(50, 1, 100, 200);
-        setMinimumSize(700, 500); // grows the window to 700 x 500
-        setMaximumSize(700, 500); // ... and fixes it there
+        setMinimumSize(BILD_BREITE, BILD_HOEHE); // grows the window to 700 x 500
+        setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
         setPalette(pal);
@@ -31,5 +38,16 @@ public Q_SLOTS:
     void ScrollHor(int HorPos);
     void ScrollVer(int VerPos);
 };
+
+// Writes Zahl in decimal digits, with a '-' when negative, and a NUL into
+// ZahlenStr: at most 12 bytes.
+void IntToStr(int Zahl, char *ZahlenStr);
+
+// The program's state, defined in glidor.cpp.
+extern KdeW *top;
+extern QStatusBar *statusbar;
+extern QScrollBar *ScrollBarHor;
+extern QScrollBar *ScrollBarVer;
+extern char MessageStr[80];
 
 #endif

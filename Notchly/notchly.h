@@ -9,6 +9,14 @@
 #include <QColor>
 #include <QPalette>
 
+class QLCDNumber;
+class QSlider;
+class QStatusBar;
+
+// The picture area, and with it the window's size limits.
+extern const int BILD_BREITE;
+extern const int BILD_HOEHE;
+
 // The one main window: fixed at 700 x 500 on a pale yellow background.
 // Its children (status bar, LCD number, slider) are made by main(), which
 // also couples them; the window itself has no slots.
@@ -21,12 +29,18 @@ public:
         : KMainWindow(nullptr) // top-level, deleted when closed
     {
         setGeometry(50, 1, 100, 200);
-        setMinimumSize(700, 500); // grows the window to 700 x 500
-        setMaximumSize(700, 500); // ... and fixes it there
+        setMinimumSize(BILD_BREITE, BILD_HOEHE); // grows the window to 700 x 500
+        setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
         setPalette(pal);
     }
 };
+
+// The program's state, defined in notchly.cpp.
+extern KdeW *top;
+extern QStatusBar *statusbar;
+extern QLCDNumber *lcd;
+extern QSlider *slider;
 
 #endif

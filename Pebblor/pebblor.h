@@ -13,8 +13,13 @@
 #include <QPointF>
 #include <QRectF>
 
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
 class QPaintEvent;
+class QPushButton;
 class QResizeEvent;
+class QTimer;
 
 // A rectangle: a one-pixel outline in the pen's colour around the brush.
 // Filled areas cover exactly x, y, w, h at every device pixel ratio.
@@ -78,5 +83,23 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 };
+
+// The program's state, defined in pebblor.cpp.
+extern KdeW *HFenster;
+extern QPushButton *Button_SteinMove;
+extern QPushButton *Button_Zeichnen;
+extern QLabel *ButtonGroupRahmen;
+extern QButtonGroup *ButtonGroup;
+extern QCheckBox *Ch1;
+extern QCheckBox *Ch2;
+extern QTimer *timer;
+extern bool SteinFaellt;
+extern bool Und;
+extern bool Oder;
+extern int KreisPosition_X;
+extern int KreisPosition_Y[5];
+extern int y_pos;
+extern int Zeile;
+extern QPainter painter;
 
 #endif

@@ -8,6 +8,14 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QTime>
+
+class QStatusBar;
+class QTimer;
+
+// The picture area, and with it the window's size limits.
+extern const int BILD_BREITE;
+extern const int BILD_HOEHE;
 
 // The one main window: fixed at 700 x 500 on a pale yellow background.
 // Its children (status bar, timer) are made by main().
@@ -20,8 +28,8 @@ public:
         : KMainWindow(nullptr) // top-level, deleted when closed
     {
         setGeometry(50, 1, 100, 200);
-        setMinimumSize(700, 500); // grows the window to 700 x 500
-        setMaximumSize(700, 500); // ... and fixes it there
+        setMinimumSize(BILD_BREITE, BILD_HOEHE); // grows the window to 700 x 500
+        setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
         setPalette(pal);
@@ -30,5 +38,11 @@ public:
 public Q_SLOTS:
     void timerDone();
 };
+
+// The program's state, defined in tockwell.cpp.
+extern KdeW *top;
+extern QStatusBar *statusbar;
+extern QTime Uhr;
+extern QTimer *timer;
 
 #endif

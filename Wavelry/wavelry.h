@@ -9,6 +9,15 @@
 #include <QColor>
 #include <QPalette>
 
+class QButtonGroup;
+class QGroupBox;
+class QRadioButton;
+class QStatusBar;
+
+// The picture area, and with it the window's size limits.
+extern const int BILD_BREITE;
+extern const int BILD_HOEHE;
+
 // The one main window: fixed at 700 x 500 on a pale yellow background.
 // Its children (status bar, radio-button group) are made by main().
 class KdeW : public KMainWindow
@@ -20,8 +29,8 @@ public:
         : KMainWindow(nullptr) // top-level, deleted when closed
     {
         setGeometry(50, 1, 100, 200);
-        setMinimumSize(700, 500); // grows the window to 700 x 500
-        setMaximumSize(700, 500); // ... and fixes it there
+        setMinimumSize(BILD_BREITE, BILD_HOEHE); // grows the window to 700 x 500
+        setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
         setPalette(pal);
@@ -30,5 +39,14 @@ public:
 public Q_SLOTS:
     void RButton(int ButtonNr);
 };
+
+// The program's state, defined in wavelry.cpp.
+extern KdeW *top;
+extern QStatusBar *statusbar;
+extern QGroupBox *grRahmen;
+extern QButtonGroup *gr;
+extern QRadioButton *b1;
+extern QRadioButton *b2;
+extern QRadioButton *b3;
 
 #endif
