@@ -22,8 +22,6 @@
 #include <QPixmap>
 #include <QTest>
 
-extern KdeW *pFenster;
-
 class DriftelBench : public QObject
 {
     Q_OBJECT

@@ -12,10 +12,6 @@
 #include <QPainter>
 #include <QTest>
 
-extern KdeW *HFenster;
-extern bool SteinFaellt;
-extern int y_pos;
-
 class PebblorBench : public QObject
 {
     Q_OBJECT

@@ -13,10 +13,6 @@
 #include <QStatusBar>
 #include <QTest>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QLineEdit *LEdit1;
-
 class QuilletBench : public QObject
 {
     Q_OBJECT

@@ -19,12 +19,6 @@
 #include <QPainter>
 #include <QTest>
 
-extern KdeW *pFenster;
-extern int MausX;
-extern int MausY;
-extern int altMausX;
-extern int altMausY;
-
 Q_DECLARE_METATYPE(Picture::Expected)
 
 class DriftelTest : public QObject

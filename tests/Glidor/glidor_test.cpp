@@ -15,10 +15,6 @@
 #include <cstring>
 #include <string>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QScrollBar *ScrollBarHor;
-extern QScrollBar *ScrollBarVer;
 void IntToStr(int Zahl, char *ZahlenStr);
 
 namespace

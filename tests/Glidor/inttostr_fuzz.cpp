@@ -4,13 +4,13 @@
 // libFuzzer target: IntToStr against the standard library for any int,
 // with guard bytes behind the text it writes.
 
+#include "glidor.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-void IntToStr(int Zahl, char *ZahlenStr);
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -13,11 +13,6 @@
 
 #include <climits>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QLCDNumber *lcd;
-extern QSlider *slider;
-
 class NotchlyTest : public QObject
 {
     Q_OBJECT

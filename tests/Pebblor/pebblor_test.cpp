@@ -18,22 +18,6 @@
 
 #include <climits>
 
-extern KdeW *HFenster;
-extern QPushButton *Button_SteinMove;
-extern QPushButton *Button_Zeichnen;
-extern QLabel *ButtonGroupRahmen;
-extern QButtonGroup *ButtonGroup;
-extern QCheckBox *Ch1;
-extern QCheckBox *Ch2;
-extern QTimer *timer;
-extern bool SteinFaellt;
-extern bool Und;
-extern bool Oder;
-extern int KreisPosition_X;
-extern int KreisPosition_Y[5];
-extern int y_pos;
-extern int Zeile;
-
 namespace
 {
 const QColor background(220, 220, 220), blue(0, 0, 255), black(0, 0, 0), red(255, 0, 0), magenta(255, 0, 255), gray(160, 160, 164);

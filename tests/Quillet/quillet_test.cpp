@@ -10,10 +10,6 @@
 #include <QStatusBar>
 #include <QTest>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QLineEdit *LEdit1;
-
 class QuilletTest : public QObject
 {
     Q_OBJECT

@@ -11,11 +11,6 @@
 #include <QTime>
 #include <QTimer>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QTime Uhr;
-extern QTimer *timer;
-
 class TockwellTest : public QObject
 {
     Q_OBJECT

@@ -11,10 +11,6 @@
 
 #include <climits>
 
-extern KdeW *top;
-extern QStatusBar *statusbar;
-extern QButtonGroup *gr;
-
 class WavelryTest : public QObject
 {
     Q_OBJECT
