@@ -136,10 +136,12 @@ void KdeW::mouseMoveEvent(QMouseEvent *MausPosition)
 
 int main(int argc, char **argv)
 {
+    //! [start]
     MausX = 100;
     altMausX = 100;
     MausY = 200;
     altMausY = 200;
+    //! [start]
 
     // The window is drawn by the raster engine: no OpenGL driver is loaded
     // for it, which would cost more start-up time and memory than KDE's
@@ -173,9 +175,11 @@ int main(int argc, char **argv)
     parser.process(*app); // --help, --version; an unknown option ends here
     about.processCommandLine(&parser);
 
+    //! [window]
     pFenster = new KdeW();
     pFenster->setCaption(QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   "));
     pFenster->setAccessibleDescription(QStringLiteral("Hold a mouse button and drag: the text Hello World! follows the pointer"));
+    //! [window]
 
     pFenster->show();
     int r = app->exec();

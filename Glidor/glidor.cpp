@@ -122,6 +122,7 @@ int main(int argc, char **argv)
     // Screen readers read the message as the status bar's name; say what it is.
     statusbar->setAccessibleDescription(QStringLiteral("The value of the bar moved last, shown for a second"));
 
+    //! [scrollbars]
     // Each bar gets its range, steps and start value before it is connected,
     // so start-up reports nothing.
     ScrollBarHor = new QScrollBar(Qt::Horizontal, top);
@@ -141,6 +142,7 @@ int main(int argc, char **argv)
     ScrollBarVer->setGeometry(680, 10, 15, 465);
     ScrollBarVer->setAccessibleName(QStringLiteral("Vertical value"));
     QObject::connect(ScrollBarVer, SIGNAL(valueChanged(int)), top, SLOT(ScrollVer(int)));
+    //! [scrollbars]
 
     top->show();
     int r = app->exec();

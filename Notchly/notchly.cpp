@@ -74,6 +74,7 @@ int main(int argc, char **argv)
     // Screen readers read the message as the status bar's name; say what it is.
     statusbar->setAccessibleDescription(QStringLiteral("Status messages"));
 
+    //! [slider]
     lcd = new QLCDNumber(4, top);
     lcd->setObjectName(QStringLiteral("lcd"));
     lcd->setGeometry(150, 200, 400, 150);
@@ -89,6 +90,7 @@ int main(int argc, char **argv)
     slider->setValue(0);
 
     QObject::connect(slider, SIGNAL(valueChanged(int)), lcd, SLOT(display(int)));
+    //! [slider]
 
     top->show();
     int r = app->exec();

@@ -243,6 +243,7 @@ int main(int argc, char **argv)
     parser.process(*app); // --help, --version; an unknown option ends here
     about.processCommandLine(&parser);
 
+    //! [buttons]
     HFenster = new KdeW();
     HFenster->setCaption(QStringLiteral("Pebblor, by the KDE-QT demo programs' authors"));
     HFenster->setAccessibleDescription(
@@ -255,7 +256,9 @@ int main(int argc, char **argv)
     Button_Zeichnen = new QPushButton(QStringLiteral("Neu Zeichnen"), HFenster);
     Button_Zeichnen->move(220, 350);
     QObject::connect(Button_Zeichnen, SIGNAL(clicked()), HFenster, SLOT(Button_Zeichnen_clicked()));
+    //! [buttons]
 
+    //! [masks]
     // A label is a frame: it draws the raised box, 5-pixel lines, and the title.
     ButtonGroupRahmen = new QLabel(QStringLiteral("Masken"), HFenster);
     ButtonGroupRahmen->setGeometry(170, 120, 200, 100);
@@ -278,10 +281,13 @@ int main(int argc, char **argv)
     Oder = true;
 
     QObject::connect(ButtonGroup, SIGNAL(idClicked(int)), HFenster, SLOT(CheckButton(int)));
+    //! [masks]
 
+    //! [timer]
     timer = new QTimer(HFenster);
     timer->setTimerType(Qt::PreciseTimer); // 100 ms each tick, not about 100
     QObject::connect(timer, SIGNAL(timeout()), HFenster, SLOT(timerAnimation()));
+    //! [timer]
 
     HFenster->show();
     int r = app->exec();

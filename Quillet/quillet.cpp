@@ -81,6 +81,7 @@ int main(int argc, char **argv)
     // Screen readers read the message as the status bar's name; say what it is.
     statusbar->setAccessibleDescription(QStringLiteral("The text entered last"));
 
+    //! [lineedit]
     LEdit1 = new QLineEdit(top);
     LEdit1->move(110, 315);
     LEdit1->resize(480, 30);
@@ -90,6 +91,7 @@ int main(int argc, char **argv)
     LEdit1->setAccessibleDescription(QStringLiteral("Return moves the text into the status bar"));
 
     QObject::connect(LEdit1, SIGNAL(returnPressed()), top, SLOT(LEdit1_returnPressed()));
+    //! [lineedit]
 
     top->show();
     int r = app->exec();

@@ -81,12 +81,14 @@ int main(int argc, char **argv)
     // Screen readers read the message as the status bar's name; say what it is.
     statusbar->setAccessibleDescription(QStringLiteral("The time"));
 
+    //! [timer]
     timer = new QTimer(top);
     // A coarse timer may fire up to 5 % early or late, and the clock would
     // skip or repeat seconds; a precise one keeps to the second.
     timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer, SIGNAL(timeout()), top, SLOT(timerDone()));
     timer->start(1000); // repeating
+    //! [timer]
 
     top->show();
     int r = app->exec();

@@ -49,6 +49,7 @@ void KdeW::RButton(int ButtonNr)
 
 int main(int argc, char **argv)
 {
+    //! [application]
     // The window is drawn by the raster engine: no OpenGL driver is loaded
     // for it, which would cost more start-up time and memory than KDE's
     // libraries do.
@@ -62,6 +63,9 @@ int main(int argc, char **argv)
         }
     });
     QApplication *app = new QApplication(argc, argv);
+    //! [application]
+
+    //! [about]
     KLocalizedString::setApplicationDomain("wavelry");
     KAboutData about(QStringLiteral("wavelry"),
                      QStringLiteral("KDE-QT RadioButton test!"),
@@ -80,7 +84,9 @@ int main(int argc, char **argv)
     about.setupCommandLine(&parser);
     parser.process(*app); // --help, --version; an unknown option ends here
     about.processCommandLine(&parser);
+    //! [about]
 
+    //! [window]
     top = new KdeW();
     top->setAccessibleName(about.displayName()); // the title, for screen readers
 
@@ -93,7 +99,9 @@ int main(int argc, char **argv)
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
     statusbar->setAccessibleDescription(QStringLiteral("The band that is switched on"));
+    //! [window]
 
+    //! [buttons]
     grRahmen = new QGroupBox(QStringLiteral("RadioButton"), top);
     grRahmen->setGeometry(10, 10, 120, 100);
     gr = new QButtonGroup(grRahmen);
@@ -112,8 +120,11 @@ int main(int argc, char **argv)
     statusbar->showMessage(QStringLiteral("FM is true!"));
 
     QObject::connect(gr, SIGNAL(idClicked(int)), top, SLOT(RButton(int)));
+    //! [buttons]
 
+    //! [run]
     top->show();
     int r = app->exec();
     return r;
+    //! [run]
 }
