@@ -16,9 +16,8 @@ set(_demo_desktop_templates ${CMAKE_CURRENT_LIST_DIR}/../data)
 
 # add_program_desktop_files(<Program> SUMMARY <one line> DESCRIPTION <paragraph>)
 #
-# Writes <prefix>.<program>.desktop and .metainfo.xml into the build tree for
-# every program listed, and installs them when the program's target exists
-# (other programs may not be built on this branch yet). The programs listed
+# Writes <prefix>.<program>.desktop and .metainfo.xml into the build tree
+# and installs them beside the program. The programs listed
 # and their ids are kept in the global properties DEMO_DESKTOP_PROGRAMS and
 # DEMO_DESKTOP_IDS for the tests.
 function(add_program_desktop_files program)
@@ -34,23 +33,11 @@ function(add_program_desktop_files program)
     set(DEMO_DESCRIPTION "${ARG_DESCRIPTION}")
 
     set(out ${CMAKE_BINARY_DIR}/desktop)
-    foreach(kind desktop metainfo.xml)
-        # The templates' own licence header is not carried into the result:
-        # a metainfo file's metadata licence is stated inside it.
-        file(READ ${_demo_desktop_templates}/program.${kind}.in text)
-        string(REGEX REPLACE "[^\n]*SPDX-[^\n]*\n" "" text "${text}")
-        string(CONFIGURE "${text}" text @ONLY)
-        file(WRITE ${out}/${DEMO_ID}.${kind}.tmp "${text}")
-        configure_file(${out}/${DEMO_ID}.${kind}.tmp ${out}/${DEMO_ID}.${kind} COPYONLY)
-        file(REMOVE ${out}/${DEMO_ID}.${kind}.tmp)
-    endforeach()
-    set_property(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-        ${_demo_desktop_templates}/program.desktop.in ${_demo_desktop_templates}/program.metainfo.xml.in)
+    configure_file(${_demo_desktop_templates}/program.desktop.in ${out}/${DEMO_ID}.desktop @ONLY)
+    configure_file(${_demo_desktop_templates}/program.metainfo.xml.in ${out}/${DEMO_ID}.metainfo.xml @ONLY)
 
     set_property(GLOBAL APPEND PROPERTY DEMO_DESKTOP_PROGRAMS ${program})
     set_property(GLOBAL APPEND PROPERTY DEMO_DESKTOP_IDS ${DEMO_ID})
-    if(TARGET ${program})
-        install(FILES ${out}/${DEMO_ID}.desktop DESTINATION ${KDE_INSTALL_APPDIR})
-        install(FILES ${out}/${DEMO_ID}.metainfo.xml DESTINATION ${KDE_INSTALL_METAINFODIR})
-    endif()
+    install(FILES ${out}/${DEMO_ID}.desktop DESTINATION ${KDE_INSTALL_APPDIR})
+    install(FILES ${out}/${DEMO_ID}.metainfo.xml DESTINATION ${KDE_INSTALL_METAINFODIR})
 endfunction()

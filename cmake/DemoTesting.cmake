@@ -5,6 +5,28 @@ set(HARNESS_DIR ${CMAKE_CURRENT_LIST_DIR}/../tests/harness)
 set(BENCH_DIR ${CMAKE_CURRENT_LIST_DIR}/../benchmarks)
 set(DEMO_LIBS Qt5::Widgets KF5::XmlGui KF5::CoreAddons KF5::I18n)
 
+# Test tools. Each one is listed in the configure summary, and without it
+# the tests that need it are left out; under CI (CI set in the environment)
+# a missing tool stops the configure instead, so that a smaller suite cannot
+# pass for the whole one. scripts/deps.sh test installs them all.
+#   demo_test_tool(<name> <found> <what it is for>)
+function(demo_test_tool name found purpose)
+    if(found)
+        set(have TRUE)
+    else()
+        set(have FALSE)
+        set_property(GLOBAL APPEND PROPERTY DEMO_MISSING_TEST_TOOLS ${name})
+    endif()
+    add_feature_info(${name} have "${purpose}")
+endfunction()
+
+function(demo_check_test_tools)
+    get_property(missing GLOBAL PROPERTY DEMO_MISSING_TEST_TOOLS)
+    if(missing AND DEFINED ENV{CI})
+        message(FATAL_ERROR "Test tools missing under CI: ${missing} (scripts/deps.sh test installs them)")
+    endif()
+endfunction()
+
 # The program's own source with its main() renamed to programMain().
 function(_demo_inprocess_library program)
     set(inproc ${program}_inprocess)
@@ -36,15 +58,17 @@ endfunction()
 # End-to-end tests: the real binary on a private Xvfb server, driven with
 # real X input (harness/xsession.h).
 #   add_x11_test(NAME <test> PROGRAM <target> SOURCES <test sources>)
+find_package(X11)
+set_package_properties(X11 PROPERTIES TYPE OPTIONAL
+    PURPOSE "End-to-end tests drive the programs on a real X server (Xlib, XTest)")
 find_program(XVFB_EXECUTABLE Xvfb)
 if(X11_FOUND AND X11_XTest_FOUND AND XVFB_EXECUTABLE)
     add_library(xsession STATIC ${HARNESS_DIR}/xsession.cpp ${HARNESS_DIR}/xsession.h)
     target_include_directories(xsession PUBLIC ${HARNESS_DIR})
     target_link_libraries(xsession PUBLIC Qt5::Gui Qt5::Test X11::X11 X11::Xtst)
     set(HAVE_X11_TESTS TRUE)
-else()
-    message(STATUS "Xvfb, Xlib or XTest missing: end-to-end tests are not built")
 endif()
+demo_test_tool(Xvfb "${HAVE_X11_TESTS}" "end-to-end tests: the real programs on a private X server, with XTest input (Xvfb, Xlib, XTest)")
 
 function(add_x11_test)
     cmake_parse_arguments(ARG "" "NAME;PROGRAM" "SOURCES" ${ARGN})

@@ -10,8 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh" >/dev/null
+"$root/scripts/deps.sh" test
+"$root/scripts/build.sh"
 status=0
 for b in "$build"/bin/*_bench; do
     [ -x "$b" ] || continue

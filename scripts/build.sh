@@ -5,14 +5,19 @@
 # Configures and builds everything into build/ (or $BUILD_DIR); with
 # BUILD_TARGETS set, only those targets (e.g. "Pebblor Wavelry").
 # SANITIZERS=ON builds with AddressSanitizer and UndefinedBehaviorSanitizer
-# (best in a build directory of its own, e.g. BUILD_DIR=build-asan).
+# (ECM's ECM_ENABLE_SANITIZERS; best in a build directory of its own, e.g.
+# BUILD_DIR=build-asan), SANITIZERS=OFF without them again.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 options=()
 command -v ninja >/dev/null && [ ! -f "$build/CMakeCache.txt" ] && options=(-G Ninja)
-[ -n "${SANITIZERS:-}" ] && options+=(-DENABLE_SANITIZERS="$SANITIZERS")
-cmake -S "$root" -B "$build" "${options[@]}" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
+case "${SANITIZERS:-}" in
+"") ;;
+ON | on | 1) options+=("-DECM_ENABLE_SANITIZERS=address;undefined") ;;
+*) options+=("-DECM_ENABLE_SANITIZERS=") ;;
+esac
+cmake -S "$root" -B "$build" "${options[@]}" -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@"
 targets=()
 for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
 cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"

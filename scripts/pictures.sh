@@ -167,15 +167,15 @@ for p in "${programs[@]}"; do
     [ -d "$root/$p" ] || { echo "No program '$p' in $root" >&2; exit 2; }
 done
 
-"$root/scripts/deps.sh"
-BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh" >/dev/null
+"$root/scripts/deps.sh" test
+BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
 
 mkdir -p "$pictures"
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-read -r -u 3 number
-pids+=("$!") # the server itself: bash runs a lone command in place
+. "$root/scripts/xvfb.sh"
+start_xvfb
+pids+=("$XVFB_PID")
 mkdir -m 700 "$work/runtime"
-export DISPLAY=:$number XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 for program in "${programs[@]}"; do
     picture

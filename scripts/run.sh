@@ -12,10 +12,11 @@ build=${BUILD_DIR:-$root/build}
 program=Wavelry
 if [ $# -gt 0 ] && [[ "$1" != -* ]]; then program=$1; shift; fi
 
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh" >/dev/null
+[ -f "$root/$program/CMakeLists.txt" ] || { echo "No program named '$program' (there are: $(cd "$root" && ls -d */CMakeLists.txt | grep '^[A-Z]' | cut -d/ -f1 | tr '\n' ' '))" >&2; exit 2; }
+
+"$root/scripts/deps.sh" run
+BUILD_TARGETS=$program "$root/scripts/build.sh"
 binary="$build/bin/$program"
-[ -x "$binary" ] || { echo "No program named '$program' (built: $(cd "$build/bin" && ls -d [A-Z]* | tr '\n' ' '))" >&2; exit 2; }
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$binary" "$@"
@@ -24,15 +25,15 @@ fi
 # No display: a virtual one, a screenshot, and the path to it.
 shot="$build/$program.png"
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"; kill $xvfb 2>/dev/null || true' EXIT
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-read -r -u 3 number
-xvfb=$(pgrep -n -x Xvfb)
-export DISPLAY=:$number XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
+. "$root/scripts/xvfb.sh"
+XVFB_PID=
+trap 'rm -rf "$runtime"; [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true' EXIT
+start_xvfb
+export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 "$binary" "$@" &
 pid=$!
 sleep "${RUN_SECONDS:-3}"
-import -window root -crop 760x560+0+0 +repage "$shot" 2>/dev/null || xwd -root -silent | convert xwd:- "$shot"
+import -window root -crop 760x560+0+0 +repage "$shot"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 echo "$shot"

@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" test
 "$root/scripts/build.sh"
 cd "$build"
 ctest --output-on-failure --parallel "$(nproc)" "$@"
