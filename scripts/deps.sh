@@ -22,6 +22,7 @@ tests=(
     desktop-file-utils appstream
     weston qtwayland5
     dbus at-spi2-core python3 python3-pyatspi
+    kwin-x11 plasma-integration breeze dbus-x11
 )
 
 packages=("${build[@]}")
