@@ -98,8 +98,9 @@ int main(int argc, char **argv)
                      KAboutLicense::Custom);
     // The licence every file carries: KF5's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
-    about.setLicenseText(QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                                        "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+    about.setLicenseText(
+        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
+                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.glidor"));

@@ -326,8 +326,8 @@ int main(int argc, char **argv)
         startupAndMemory(server, p.name, p.binary, runs);
     }
     // A whole fall: 216 ticks of 100 ms after a click on "Stein Move" (at 220, 260).
-    processorTime({{"Pebblor processor time over a whole fall", "Pebblor", QPoint(240, 270), 22.0},
-                   {"Tockwell processor time over 60 s", "Tockwell", QPoint(), 60.0}},
-                  quick);
+    processorTime(
+        {{"Pebblor processor time over a whole fall", "Pebblor", QPoint(240, 270), 22.0}, {"Tockwell processor time over 60 s", "Tockwell", QPoint(), 60.0}},
+        quick);
     return failed ? 1 : 0;
 }

@@ -109,20 +109,34 @@ private Q_SLOTS:
 
         const QPoint start(100, 200);
         const Qt::MouseButtons left = Qt::LeftButton;
-        QTest::newRow("first press elsewhere") << int(Press) << QPoint(300, 420) << left << QPoint(300, 420) << start << Picture::Expected{start, true, {{300, 420}}} << QString();
-        QTest::newRow("press where it is, right button") << int(Press) << QPoint(300, 420) << Qt::MouseButtons(Qt::RightButton) << QPoint(300, 420) << QPoint(300, 420) << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("move with no button") << int(Move) << QPoint(500, 60) << Qt::MouseButtons() << QPoint(300, 420) << QPoint(300, 420) << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("past left and top, middle button") << int(Move) << QPoint(-900, -700) << Qt::MouseButtons(Qt::MiddleButton) << QPoint(-900, -700) << QPoint(300, 420) << Picture::Expected{start, true, {}} << QString();
-        QTest::newRow("past right and bottom") << int(Move) << QPoint(1500, 1200) << left << QPoint(1500, 1200) << QPoint(-900, -700) << Picture::Expected{start, true, {}} << QString();
-        QTest::newRow("partly past the right") << int(Move) << QPoint(680, 300) << left << QPoint(680, 300) << QPoint(1500, 1200) << Picture::Expected{start, true, {{680, 300}}} << QString();
-        QTest::newRow("partly past left and bottom") << int(Move) << QPoint(-10, 490) << left << QPoint(-10, 490) << QPoint(680, 300) << Picture::Expected{start, true, {{-10, 490}}} << QString();
-        QTest::newRow("dragged back") << int(Move) << QPoint(300, 420) << left << QPoint(300, 420) << QPoint(-10, 490) << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("press at the start position") << int(Press) << start << left << start << QPoint(300, 420) << Picture::Expected{start, false, {}} << QStringLiteral("start");
-        QTest::newRow("press low") << int(Press) << QPoint(200, 470) << left << QPoint(200, 470) << start << Picture::Expected{start, true, {{200, 470}}} << QString();
-        QTest::newRow("drag up") << int(Move) << QPoint(350, 330) << left << QPoint(350, 330) << QPoint(200, 470) << Picture::Expected{start, true, {{350, 330}}} << QString();
+        QTest::newRow("first press elsewhere") << int(Press) << QPoint(300, 420) << left << QPoint(300, 420) << start
+                                               << Picture::Expected{start, true, {{300, 420}}} << QString();
+        QTest::newRow("press where it is, right button")
+            << int(Press) << QPoint(300, 420) << Qt::MouseButtons(Qt::RightButton) << QPoint(300, 420) << QPoint(300, 420)
+            << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
+        QTest::newRow("move with no button") << int(Move) << QPoint(500, 60) << Qt::MouseButtons() << QPoint(300, 420) << QPoint(300, 420)
+                                             << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
+        QTest::newRow("past left and top, middle button") << int(Move) << QPoint(-900, -700) << Qt::MouseButtons(Qt::MiddleButton) << QPoint(-900, -700)
+                                                          << QPoint(300, 420) << Picture::Expected{start, true, {}} << QString();
+        QTest::newRow("past right and bottom") << int(Move) << QPoint(1500, 1200) << left << QPoint(1500, 1200) << QPoint(-900, -700)
+                                               << Picture::Expected{start, true, {}} << QString();
+        QTest::newRow("partly past the right") << int(Move) << QPoint(680, 300) << left << QPoint(680, 300) << QPoint(1500, 1200)
+                                               << Picture::Expected{start, true, {{680, 300}}} << QString();
+        QTest::newRow("partly past left and bottom") << int(Move) << QPoint(-10, 490) << left << QPoint(-10, 490) << QPoint(680, 300)
+                                                     << Picture::Expected{start, true, {{-10, 490}}} << QString();
+        QTest::newRow("dragged back") << int(Move) << QPoint(300, 420) << left << QPoint(300, 420) << QPoint(-10, 490)
+                                      << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
+        QTest::newRow("press at the start position") << int(Press) << start << left << start << QPoint(300, 420) << Picture::Expected{start, false, {}}
+                                                     << QStringLiteral("start");
+        QTest::newRow("press low") << int(Press) << QPoint(200, 470) << left << QPoint(200, 470) << start << Picture::Expected{start, true, {{200, 470}}}
+                                   << QString();
+        QTest::newRow("drag up") << int(Move) << QPoint(350, 330) << left << QPoint(350, 330) << QPoint(200, 470)
+                                 << Picture::Expected{start, true, {{350, 330}}} << QString();
         // A paint with no mouse event toggles both figures once more.
-        QTest::newRow("paint") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470) << Picture::Expected{start, true, {{200, 470}}} << QString();
-        QTest::newRow("paint again") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470) << Picture::Expected{start, true, {{350, 330}}} << QStringLiteral("drag up");
+        QTest::newRow("paint") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470)
+                               << Picture::Expected{start, true, {{200, 470}}} << QString();
+        QTest::newRow("paint again") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470)
+                                     << Picture::Expected{start, true, {{350, 330}}} << QStringLiteral("drag up");
     }
     void mouseAndPaint()
     {

@@ -26,9 +26,14 @@ private Q_SLOTS:
 
         QRect text;
         QString wrong;
-        QVERIFY2(p.waitUntil([&] { return (wrong = Picture::checkStart(p.grab(), &text)).isEmpty(); }), qPrintable(wrong));
+        QVERIFY2(p.waitUntil([&] {
+            return (wrong = Picture::checkStart(p.grab(), &text)).isEmpty();
+        }),
+                 qPrintable(wrong));
         const auto shows = [&](const Picture::Expected &e) {
-            return p.waitUntil([&] { return (wrong = Picture::mismatch(p.grab(), e, text)).isEmpty(); });
+            return p.waitUntil([&] {
+                return (wrong = Picture::mismatch(p.grab(), e, text)).isEmpty();
+            });
         };
         const QPoint start(100, 200);
 
@@ -58,7 +63,9 @@ private Q_SLOTS:
         dragTo(QPoint(-1, -1));
         QVERIFY2(shows({start, true, {{-1, -1}}}), qPrintable(wrong));
         dragTo(QPoint(350, 430));
-        QVERIFY(p.waitUntil([&] { return p.grab() == dragged; }));
+        QVERIFY(p.waitUntil([&] {
+            return p.grab() == dragged;
+        }));
         p.release();
 
         X11Test::closeCleanly(p);

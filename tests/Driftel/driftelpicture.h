@@ -47,7 +47,9 @@ inline int count(const QImage &img, const QRect &area, const std::function<bool(
 }
 inline int count(const QImage &img, const QRect &area, QRgb colour)
 {
-    return count(img, area, [colour](QRgb p) { return p == colour; });
+    return count(img, area, [colour](QRgb p) {
+        return p == colour;
+    });
 }
 
 // Inside the outline; its right and bottom side are gone from a smaller window.
@@ -60,7 +62,13 @@ inline QRect interior(const QImage &img)
 inline QRect copyInk(const QImage &img)
 {
     QRect box;
-    count(img, interior(img), [](QRgb p) { return p != White && p != Black && p != Figure && p != Stray; }, &box);
+    count(
+        img,
+        interior(img),
+        [](QRgb p) {
+            return p != White && p != Black && p != Figure && p != Stray;
+        },
+        &box);
     return box;
 }
 
@@ -106,7 +114,9 @@ inline QString mismatch(const QImage &img, const Expected &e, const QRect &ink)
         }
     }
     most = least; // nothing of their colour beside them
-    const auto near = [](int a, int b) { return a == b; };
+    const auto near = [](int a, int b) {
+        return a == b;
+    };
     const auto nearTop = near;
 #else
     // The XOR pass turns yellow copy-drawn text black instead of removing it.
@@ -114,21 +124,39 @@ inline QString mismatch(const QImage &img, const Expected &e, const QRect &ink)
     for (const QPoint &p : figures) {
         expected |= textAt(ink, p, inner.right()) & inner;
     }
-    const auto near = [](int a, int b) { return qAbs(a - b) <= 2; };
+    const auto near = [](int a, int b) {
+        return qAbs(a - b) <= 2;
+    };
     // Capitals stand a little lower than the tallest letters: a clipped text's top may lie lower.
-    const auto nearTop = [](int a, int b) { return a >= b - 2 && a <= b + 6; };
+    const auto nearTop = [](int a, int b) {
+        return a >= b - 2 && a <= b + 6;
+    };
 #endif
     if (!copyRight) {
         return QStringLiteral("copy-drawn text at (%1, %2): %3 yellow, %4 black").arg(e.copyAt.x()).arg(e.copyAt.y()).arg(yellow).arg(black);
     }
     QRect found;
-    const int n = count(img, inner, [](QRgb p) { return p == Figure; }, &found);
+    const int n = count(
+        img,
+        inner,
+        [](QRgb p) {
+            return p == Figure;
+        },
+        &found);
     if (expected.isEmpty() != found.isEmpty()
         || (!found.isEmpty()
-            && (n < least || n > most || !near(found.left(), expected.left()) || !nearTop(found.top(), expected.top()) || !near(found.bottom(), expected.bottom())))) {
+            && (n < least || n > most || !near(found.left(), expected.left()) || !nearTop(found.top(), expected.top())
+                || !near(found.bottom(), expected.bottom())))) {
         return QStringLiteral("XOR figures at %1,%2 %3x%4 (%5 pixels), expected %6,%7 %8x%9")
-            .arg(found.x()).arg(found.y()).arg(found.width()).arg(found.height()).arg(n)
-            .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height());
+            .arg(found.x())
+            .arg(found.y())
+            .arg(found.width())
+            .arg(found.height())
+            .arg(n)
+            .arg(expected.x())
+            .arg(expected.y())
+            .arg(expected.width())
+            .arg(expected.height());
     }
     return {};
 }

@@ -113,11 +113,21 @@ private Q_SLOTS:
             S::SliderAction action;
             int value;
             const char *shown;
-        } steps[] = {{hor, S::SliderNoAction, 1, "1"},        {hor, S::SliderSingleStepAdd, 2, "2"},   {hor, S::SliderSingleStepSub, 1, "1"},
-                     {hor, S::SliderSingleStepSub, 0, "0"},   {hor, S::SliderSingleStepSub, 0, ""},    {hor, S::SliderPageStepAdd, 10, "10"},
-                     {hor, S::SliderToMaximum, 100, "100"},   {hor, S::SliderPageStepAdd, 100, ""},    {hor, S::SliderNoAction, 37, "37"},
-                     {ver, S::SliderNoAction, 37, "37"},      {ver, S::SliderNoAction, 95, "95"},      {ver, S::SliderPageStepAdd, 100, "100"},
-                     {ver, S::SliderSingleStepSub, 99, "99"}, {ver, S::SliderNoAction, 3, "3"},        {ver, S::SliderPageStepSub, 0, "0"}};
+        } steps[] = {{hor, S::SliderNoAction, 1, "1"},
+                     {hor, S::SliderSingleStepAdd, 2, "2"},
+                     {hor, S::SliderSingleStepSub, 1, "1"},
+                     {hor, S::SliderSingleStepSub, 0, "0"},
+                     {hor, S::SliderSingleStepSub, 0, ""},
+                     {hor, S::SliderPageStepAdd, 10, "10"},
+                     {hor, S::SliderToMaximum, 100, "100"},
+                     {hor, S::SliderPageStepAdd, 100, ""},
+                     {hor, S::SliderNoAction, 37, "37"},
+                     {ver, S::SliderNoAction, 37, "37"},
+                     {ver, S::SliderNoAction, 95, "95"},
+                     {ver, S::SliderPageStepAdd, 100, "100"},
+                     {ver, S::SliderSingleStepSub, 99, "99"},
+                     {ver, S::SliderNoAction, 3, "3"},
+                     {ver, S::SliderPageStepSub, 0, "0"}};
         for (const auto &step : steps) {
             statusbar->clearMessage();
             if (step.action == S::SliderNoAction) {

@@ -39,11 +39,11 @@ private Q_SLOTS:
             QPoint where;
             const char *shown;
         } steps[] = {
-            {horRightArrow, "2"},    {horLeftArrow, "1"},    {horLeftArrow, "0"},    {horGrooveRight, "10"}, {horGrooveRight, "20"},
-            {horGrooveRight, "30"},  {horGrooveRight, "40"}, {horGrooveRight, "50"}, {horGrooveRight, "60"}, {horGrooveRight, "70"},
-            {horGrooveRight, "80"},  {horGrooveRight, "90"}, {horGrooveRight, "100"}, {verDownArrow, "2"},    {verGrooveLow, "12"},
-            {verGrooveLow, "22"},    {verGrooveLow, "32"},   {verGrooveLow, "42"},   {verGrooveLow, "52"},   {verGrooveLow, "62"},
-            {verGrooveLow, "72"},    {verGrooveLow, "82"},   {verGrooveLow, "92"},   {verGrooveLow, "100"},  {verUpArrow, "99"},
+            {horRightArrow, "2"},   {horLeftArrow, "1"},    {horLeftArrow, "0"},     {horGrooveRight, "10"}, {horGrooveRight, "20"},
+            {horGrooveRight, "30"}, {horGrooveRight, "40"}, {horGrooveRight, "50"},  {horGrooveRight, "60"}, {horGrooveRight, "70"},
+            {horGrooveRight, "80"}, {horGrooveRight, "90"}, {horGrooveRight, "100"}, {verDownArrow, "2"},    {verGrooveLow, "12"},
+            {verGrooveLow, "22"},   {verGrooveLow, "32"},   {verGrooveLow, "42"},    {verGrooveLow, "52"},   {verGrooveLow, "62"},
+            {verGrooveLow, "72"},   {verGrooveLow, "82"},   {verGrooveLow, "92"},    {verGrooveLow, "100"},  {verUpArrow, "99"},
         };
         for (const auto &s : steps) {
             p.click(s.where.x(), s.where.y());
@@ -56,7 +56,9 @@ private Q_SLOTS:
             });
             QVERIFY2(shown, qPrintable(QStringLiteral("expected %1, read %2").arg(expected, ScreenText::read(seen, values))));
         }
-        QVERIFY(p.waitUntil([&] { return ScreenText::shows(p.grab(textRow), QString()); }));
+        QVERIFY(p.waitUntil([&] {
+            return ScreenText::shows(p.grab(textRow), QString());
+        }));
         X11Test::closeCleanly(p);
     }
 };

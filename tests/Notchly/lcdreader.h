@@ -25,9 +25,7 @@ inline bool drawn(const QImage &picture, const QRect &rect, QRgb background)
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QRgb p = picture.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background))
-                    + std::abs(qBlue(p) - qBlue(background))
-                > 60;
+            n += std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) + std::abs(qBlue(p) - qBlue(background)) > 60;
         }
     }
     return n * 10 >= rect.width() * rect.height(); // a tenth of the area: not a stray corner
@@ -65,8 +63,18 @@ inline QString digits(const QImage &picture, int digitCount)
     static const struct {
         int segments;
         char c;
-    } patterns[] = {{0x3f, '0'}, {0x06, '1'}, {0x5b, '2'}, {0x4f, '3'}, {0x66, '4'}, {0x6d, '5'},
-                    {0x7d, '6'}, {0x07, '7'}, {0x7f, '8'}, {0x6f, '9'}, {0x40, '-'}, {0x00, ' '}};
+    } patterns[] = {{0x3f, '0'},
+                    {0x06, '1'},
+                    {0x5b, '2'},
+                    {0x4f, '3'},
+                    {0x66, '4'},
+                    {0x6d, '5'},
+                    {0x7d, '6'},
+                    {0x07, '7'},
+                    {0x7f, '8'},
+                    {0x6f, '9'},
+                    {0x40, '-'},
+                    {0x00, ' '}};
 
     QString result;
     for (int i = 0; i < digitCount; ++i) {

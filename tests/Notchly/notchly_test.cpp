@@ -43,9 +43,20 @@ private Q_SLOTS:
         const struct {
             int set;
             const char *digits;
-        } values[] = {{1, "   1"},        {80, "  80"},        {1234, "1234"}, {5678, "5678"}, {9012, "9012"},
-                      {3456, "3456"},     {7890, "7890"},      {1000, "1000"}, {9999, "9999"}, {10000, "9999"},
-                      {INT_MAX, "9999"},  {0, "   0"},         {-1, "   0"},   {INT_MIN, "   0"}};
+        } values[] = {{1, "   1"},
+                      {80, "  80"},
+                      {1234, "1234"},
+                      {5678, "5678"},
+                      {9012, "9012"},
+                      {3456, "3456"},
+                      {7890, "7890"},
+                      {1000, "1000"},
+                      {9999, "9999"},
+                      {10000, "9999"},
+                      {INT_MAX, "9999"},
+                      {0, "   0"},
+                      {-1, "   0"},
+                      {INT_MIN, "   0"}};
         for (const auto &v : values) {
             slider->setValue(v.set);
             const QString digits = QString::fromLatin1(v.digits);
@@ -62,11 +73,24 @@ private Q_SLOTS:
             int from;
             Qt::Key key;
             int expected;
-        } keys[] = {{5000, Qt::Key_Home, 0},     {5000, Qt::Key_End, 9999},    {5000, Qt::Key_Right, 5001},   {5000, Qt::Key_Up, 5001},
-                    {5000, Qt::Key_Left, 4999},  {5000, Qt::Key_Down, 4999},   {5000, Qt::Key_PageUp, 5010},  {5000, Qt::Key_PageDown, 4990},
-                    {0, Qt::Key_Left, 0},        {0, Qt::Key_Down, 0},         {0, Qt::Key_PageDown, 0},      {0, Qt::Key_Home, 0},
-                    {5, Qt::Key_PageDown, 0},    {9999, Qt::Key_Right, 9999},  {9999, Qt::Key_Up, 9999},      {9999, Qt::Key_PageUp, 9999},
-                    {9999, Qt::Key_End, 9999},   {9995, Qt::Key_PageUp, 9999}};
+        } keys[] = {{5000, Qt::Key_Home, 0},
+                    {5000, Qt::Key_End, 9999},
+                    {5000, Qt::Key_Right, 5001},
+                    {5000, Qt::Key_Up, 5001},
+                    {5000, Qt::Key_Left, 4999},
+                    {5000, Qt::Key_Down, 4999},
+                    {5000, Qt::Key_PageUp, 5010},
+                    {5000, Qt::Key_PageDown, 4990},
+                    {0, Qt::Key_Left, 0},
+                    {0, Qt::Key_Down, 0},
+                    {0, Qt::Key_PageDown, 0},
+                    {0, Qt::Key_Home, 0},
+                    {5, Qt::Key_PageDown, 0},
+                    {9999, Qt::Key_Right, 9999},
+                    {9999, Qt::Key_Up, 9999},
+                    {9999, Qt::Key_PageUp, 9999},
+                    {9999, Qt::Key_End, 9999},
+                    {9995, Qt::Key_PageUp, 9999}};
         for (const auto &k : keys) {
             slider->setValue(k.from);
             QTest::keyClick(slider, k.key);

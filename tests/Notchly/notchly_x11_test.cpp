@@ -20,7 +20,9 @@ private Q_SLOTS:
         const auto shown = [&] {
             return LcdReader::value(p.grab(QRect(150, 200, 400, 150)), 4);
         };
-        QVERIFY(p.waitUntil([&] { return shown() == 0; }));
+        QVERIFY(p.waitUntil([&] {
+            return shown() == 0;
+        }));
 
         // The status bar strip below the slider: empty, and it stays so.
         const QRect bar(0, 460, 700, 40);
@@ -37,33 +39,50 @@ private Q_SLOTS:
         int last = 0;
         for (int x = 70; x <= 620; x += 50) {
             p.moveTo(x, y);
-            QVERIFY2(p.waitUntil([&] { return shown() > last; }), qPrintable(QStringLiteral("no new value at x %1").arg(x)));
+            QVERIFY2(p.waitUntil([&] {
+                return shown() > last;
+            }),
+                     qPrintable(QStringLiteral("no new value at x %1").arg(x)));
             p.settle(50); // let the display catch up with the last motion
             last = shown();
             QVERIFY2(last > 0 && last < 9999, qPrintable(QString::number(last)));
             seen << last;
         }
         p.moveTo(699, y); // beyond the end
-        QVERIFY(p.waitUntil([&] { return shown() == 9999; }));
+        QVERIFY(p.waitUntil([&] {
+            return shown() == 9999;
+        }));
         p.release();
         p.settle();
         QCOMPARE(shown(), 9999);
         QVERIFY2(seen.size() == 12, qPrintable(QString::number(seen.size()))); // one new value at each step, all in between
         // Back beyond the left end, through the handle now at the right end.
         p.drag(QPoint(676, y), QPoint(2, y), 8);
-        QVERIFY(p.waitUntil([&] { return shown() == 0; }));
+        QVERIFY(p.waitUntil([&] {
+            return shown() == 0;
+        }));
 
         // Keys: End and Home jump, the arrows and page keys stop at either end.
         p.focus();
         const struct {
             const char *key;
             int expected;
-        } keys[] = {{"End", 9999}, {"Right", 9999}, {"Prior", 9999}, {"Up", 9999}, {"Left", 9998},
-                    {"Home", 0},   {"Left", 0},     {"Next", 0},      {"Down", 0},  {"Up", 1},
+        } keys[] = {{"End", 9999},
+                    {"Right", 9999},
+                    {"Prior", 9999},
+                    {"Up", 9999},
+                    {"Left", 9998},
+                    {"Home", 0},
+                    {"Left", 0},
+                    {"Next", 0},
+                    {"Down", 0},
+                    {"Up", 1},
                     {"Prior", 11}};
         for (const auto &k : keys) {
             p.key(QString::fromLatin1(k.key));
-            QVERIFY2(p.waitUntil([&] { return shown() == k.expected; }),
+            QVERIFY2(p.waitUntil([&] {
+                return shown() == k.expected;
+            }),
                      qPrintable(QStringLiteral("%1: shows %2, not %3").arg(QLatin1String(k.key)).arg(shown()).arg(k.expected)));
         }
 

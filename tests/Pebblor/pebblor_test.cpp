@@ -43,10 +43,10 @@ QString mismatches(const QImage &img, const QVector<Probe> &probes)
     }
     return out;
 }
-#define CHECK_PIXELS(img, ...)                                                                                         \
-    do {                                                                                                               \
-        const QString m = mismatches(img, __VA_ARGS__);                                                                \
-        QVERIFY2(m.isEmpty(), qPrintable(m));                                                                          \
+#define CHECK_PIXELS(img, ...)                                                                                                                                 \
+    do {                                                                                                                                                       \
+        const QString m = mismatches(img, __VA_ARGS__);                                                                                                        \
+        QVERIFY2(m.isEmpty(), qPrintable(m));                                                                                                                  \
     } while (0)
 
 // One sample per window pixel, at its centre, of a picture in device
@@ -206,16 +206,14 @@ private Q_SLOTS:
 
         // The board with its holes, every figure exactly inside its rectangle.
         const QImage shown = screenPixels();
-        CHECK_PIXELS(shown, {{5, 5, background},   {75, 30, background},  {19, 300, background}, {130, 300, background},
-                             {75, 59, background}, {75, 485, background}, {390, 515, background}, {20, 300, black},
-                             {129, 300, black},    {75, 60, black},       {75, 484, black},       {21, 300, blue},
-                             {128, 300, blue},     {75, 300, blue},       {75, 119, blue},        {75, 170, blue},
-                             {49, 145, blue},      {100, 145, blue},      {75, 120, black},       {75, 169, black},
-                             {50, 145, black},     {99, 145, black},      {75, 145, gray},        {75, 245, gray},
-                             {75, 345, gray},      {75, 445, gray}});
+        CHECK_PIXELS(shown,
+                     {{5, 5, background},     {75, 30, background}, {19, 300, background}, {130, 300, background}, {75, 59, background}, {75, 485, background},
+                      {390, 515, background}, {20, 300, black},     {129, 300, black},     {75, 60, black},        {75, 484, black},     {21, 300, blue},
+                      {128, 300, blue},       {75, 300, blue},      {75, 119, blue},       {75, 170, blue},        {49, 145, blue},      {100, 145, blue},
+                      {75, 120, black},       {75, 169, black},     {50, 145, black},      {99, 145, black},       {75, 145, gray},      {75, 245, gray},
+                      {75, 345, gray},        {75, 445, gray}});
         QCOMPARE(bufferImage().copy(picture), shown.copy(picture));
         m_cleanBoard = shown.copy(picture);
-
     }
 
     // The one fall on the real timer, the first after start-up: it begins
@@ -322,9 +320,21 @@ private Q_SLOTS:
         // middle column a trace shows the stone's colour on every other row.
         const QImage img = bufferImage();
         QVector<Probe> probes = {
-            {75, 195, stone}, {75, 101, trace}, {75, 81, trace},      {35, 195, rest},      {35, 100, rest},
-            {115, 300, rest}, {75, 400, rest},  {75, 130, gray},      {75, 160, gray},      {75, 245, gray}, // holes: no trace
-            {75, 445, gray},  {75, 30, background}, {75, 5, background}, {120, 55, background}, {27, 55, background}, // entry strip
+            {75, 195, stone},
+            {75, 101, trace},
+            {75, 81, trace},
+            {35, 195, rest},
+            {35, 100, rest},
+            {115, 300, rest},
+            {75, 400, rest},
+            {75, 130, gray},
+            {75, 160, gray},
+            {75, 245, gray}, // holes: no trace
+            {75, 445, gray},
+            {75, 30, background},
+            {75, 5, background},
+            {120, 55, background},
+            {27, 55, background}, // entry strip
         };
         for (int y : {60, 61, 100, 195, 300, 483, 484}) { // the side strips keep the board's own drawing
             probes += {{20, y, black}, {129, y, black}};
@@ -360,7 +370,9 @@ private Q_SLOTS:
         const qreal dpr = HFenster->devicePixelRatioF();
         QCOMPARE(frame.size(), HFenster->size() * dpr);
 
-        const auto side = [](qreal c, qreal from, qreal to) { return c < from || c > to ? -1 : c > from && c < to ? 1 : 0; };
+        const auto side = [](qreal c, qreal from, qreal to) {
+            return c < from || c > to ? -1 : c > from && c < to ? 1 : 0;
+        };
         const QVector<QColor> palette = {background, blue, black, gray, red};
         int wrong = 0, holePixels = 0;
         for (int y = 0; y < frame.height(); ++y) {
@@ -510,8 +522,7 @@ private Q_SLOTS:
         QCOMPARE(y_pos, 182);
 
         HFenster->timerAnimation();
-        CHECK_PIXELS(screenPixels(),
-                     {{75, 201, red}, {75, 101, blue}, {450, 300, background}, {200, 560, background}, {499, 599, background}});
+        CHECK_PIXELS(screenPixels(), {{75, 201, red}, {75, 101, blue}, {450, 300, background}, {200, 560, background}, {499, 599, background}});
     }
 
     // Nothing erases the window before its paint handler copies the buffer.

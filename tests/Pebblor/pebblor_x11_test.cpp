@@ -25,17 +25,29 @@ private Q_SLOTS:
         }));
 
         p.click(220 + 50, 260 + 15); // "Stein Move": the stone comes down the entry strip
-        QVERIFY(p.waitUntil([&] { return p.pixel(75, 20) == red; }));
+        QVERIFY(p.waitUntil([&] {
+            return p.pixel(75, 20) == red;
+        }));
         QCOMPARE(p.pixel(75, 101), blue); // hidden on the board
 
         p.click(170 + 15 + 8, 120 + 25 + 10); // "Maske1 Und" off: the stone leaves a magenta trace
-        QVERIFY(p.waitUntil([&] { return p.pixel(75, 191) == magenta; }, 15000));
+        QVERIFY(p.waitUntil(
+            [&] {
+                return p.pixel(75, 191) == magenta;
+            },
+            15000));
         QCOMPARE(p.pixel(75, 101), magenta);
         QCOMPARE(p.pixel(75, 130), gray); // the holes keep none
 
         p.click(220 + 50, 350 + 15); // "Neu Zeichnen": the trace is gone, the fall goes on
-        QVERIFY(p.waitUntil([&] { return p.pixel(75, 101) == blue; }));
-        QVERIFY(p.waitUntil([&] { return p.pixel(75, 241) == red; }, 10000)); // seen through the second hole
+        QVERIFY(p.waitUntil([&] {
+            return p.pixel(75, 101) == blue;
+        }));
+        QVERIFY(p.waitUntil(
+            [&] {
+                return p.pixel(75, 241) == red;
+            },
+            10000)); // seen through the second hole
         QCOMPARE(p.pixel(75, 101), blue);
         QCOMPARE(p.pixel(75, 191), magenta);
 

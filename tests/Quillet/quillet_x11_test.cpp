@@ -30,11 +30,18 @@ private Q_SLOTS:
         int barStart[2];
         for (int i = 0; i < 2; ++i) {
             p.type(texts[i]);
-            QVERIFY(p.waitUntil([&] { return field() > 50; }));
+            QVERIFY(p.waitUntil([&] {
+                return field() > 50;
+            }));
             QVERIFY(ScreenText::shows(bar(), i == 0 ? QString() : texts[0])); // typing alone changes nothing there
             p.key(QStringLiteral("Return"));
-            QVERIFY(p.waitUntil([&] { return field() <= 2; }));
-            QVERIFY2(p.waitUntil([&] { return ScreenText::shows(bar(), texts[i]); }), qPrintable(texts[i]));
+            QVERIFY(p.waitUntil([&] {
+                return field() <= 2;
+            }));
+            QVERIFY2(p.waitUntil([&] {
+                return ScreenText::shows(bar(), texts[i]);
+            }),
+                     qPrintable(texts[i]));
             barStart[i] = ScreenText::inkBox(bar()).left();
         }
         // The leading spaces move the text in the bar as far right as they do
@@ -43,7 +50,9 @@ private Q_SLOTS:
         QVERIFY2(spaces > 0 && qAbs(barStart[1] - barStart[0] - spaces) <= 1, qPrintable(QString::number(barStart[1] - barStart[0])));
 
         p.key(QStringLiteral("Return"));
-        QVERIFY(p.waitUntil([&] { return ScreenText::shows(bar(), QString()); }));
+        QVERIFY(p.waitUntil([&] {
+            return ScreenText::shows(bar(), QString());
+        }));
         X11Test::closeCleanly(p);
     }
 };

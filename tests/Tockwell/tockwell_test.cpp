@@ -35,8 +35,7 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(statusbar->currentMessage() != before, 5000);
             const QTime now = QTime::currentTime();
             const QString text = statusbar->currentMessage();
-            QVERIFY2(QRegularExpression(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]$")).match(text).hasMatch(),
-                     qPrintable(text));
+            QVERIFY2(QRegularExpression(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]$")).match(text).hasMatch(), qPrintable(text));
             QCOMPARE(text, Uhr.toString(QStringLiteral("HH:mm:ss")));
             const int late = (Uhr.msecsTo(now) + 86400000) % 86400000; // across midnight too
             QVERIFY2(late < 1000, qPrintable(QString::number(late)));

@@ -92,10 +92,16 @@ private Q_SLOTS:
         for (qint64 ms = midnight - 10000; ms <= midnight + 2000; ms += 1000) {
             around << hms(ms);
         }
-        QVERIFY(p.waitUntil([&] { return around.contains(shows(around)); }));
+        QVERIFY(p.waitUntil([&] {
+            return around.contains(shows(around));
+        }));
         const auto nextTick = [&] {
             const QImage before = p.grab(bar);
-            return p.waitUntil([&] { return p.grab(bar) != before; }, 4000);
+            return p.waitUntil(
+                [&] {
+                    return p.grab(bar) != before;
+                },
+                4000);
         };
         QVERIFY(nextTick());
         setClock(midnight - 2500, now() + 1000);
@@ -124,7 +130,10 @@ private Q_SLOTS:
                 near << hms(at(time) + s * 1000);
             }
             QString shown;
-            QVERIFY2(p.waitUntil([&] { return near.contains(shown = shows(near)); }), qPrintable(shown));
+            QVERIFY2(p.waitUntil([&] {
+                return near.contains(shown = shows(near));
+            }),
+                     qPrintable(shown));
         }
 
         X11Test::closeCleanly(p);

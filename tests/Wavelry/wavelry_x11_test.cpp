@@ -16,7 +16,9 @@ private Q_SLOTS:
         XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
         QVERIFY(X11Test::openFixedWindow(p, QStringLiteral("KDE-QT RadioButton test!")));
         const QRect bar(0, 460, 700, 40);
-        QVERIFY(p.waitUntil([&] { return ScreenText::shows(p.grab(bar), QStringLiteral("FM is true!")); }));
+        QVERIFY(p.waitUntil([&] {
+            return ScreenText::shows(p.grab(bar), QStringLiteral("FM is true!"));
+        }));
 
         // Button centres: group at (10, 10), buttons at (5, 20/40/60) in it.
         // A click on the button that is on already changes nothing.
@@ -27,7 +29,10 @@ private Q_SLOTS:
         for (const auto &c : clicks) {
             p.click(10 + 5 + 8, 10 + 20 + 20 * c.row + 10);
             const QString shown = QString::fromLatin1(c.shown);
-            QVERIFY2(p.waitUntil([&] { return ScreenText::shows(p.grab(bar), shown); }), c.shown);
+            QVERIFY2(p.waitUntil([&] {
+                return ScreenText::shows(p.grab(bar), shown);
+            }),
+                     c.shown);
         }
         X11Test::closeCleanly(p);
     }
@@ -43,7 +48,9 @@ private Q_SLOTS:
         QVERIFY(a.window() != b.window());
         X11Test::closeCleanly(a);
         b.click(10 + 5 + 8, 10 + 20 + 20 * 2 + 10); // "LW"
-        QVERIFY(b.waitUntil([&] { return ScreenText::shows(b.grab(QRect(0, 460, 700, 40)), QStringLiteral("LW is true!")); }));
+        QVERIFY(b.waitUntil([&] {
+            return ScreenText::shows(b.grab(QRect(0, 460, 700, 40)), QStringLiteral("LW is true!"));
+        }));
         X11Test::closeCleanly(b);
     }
 

@@ -95,8 +95,8 @@ public:
     }
 
 private:
-    static constexpr const char *keys[] = {"Return", "Tab", "Left", "Right", "Up", "Down", "Home", "End", "Prior", "Next",
-                                           "BackSpace", "Delete", "space", "a", "E", "q", "X", "z", "1", "0"};
+    static constexpr const char *keys[] = {"Return",    "Tab",    "Left",  "Right", "Up", "Down", "Home", "End", "Prior", "Next",
+                                           "BackSpace", "Delete", "space", "a",     "E",  "q",    "X",    "z",   "1",     "0"};
 
     QPoint inside()
     {
@@ -181,8 +181,8 @@ private Q_SLOTS:
 
     void storm()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("STORM_SEED") ? quint32(qEnvironmentVariableIntValue("STORM_SEED"))
-                                                                      : QRandomGenerator::global()->generate() % 1000000;
+        const quint32 seed =
+            qEnvironmentVariableIsSet("STORM_SEED") ? quint32(qEnvironmentVariableIntValue("STORM_SEED")) : QRandomGenerator::global()->generate() % 1000000;
         const int length = qEnvironmentVariableIsSet("STORM_EVENTS") ? qEnvironmentVariableIntValue("STORM_EVENTS") : 6000;
         std::printf("storm of %d events, seed %u (replay: STORM_SEED=%u)\n", length, seed, seed);
         std::fflush(stdout);
@@ -269,12 +269,19 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("memcheck.log"));
-        XProgram p(m_server, qEnvironmentVariable("VALGRIND"),
-                   {QStringLiteral("--tool=memcheck"), QStringLiteral("--leak-check=full"), QStringLiteral("--show-leak-kinds=definite"),
-                    QStringLiteral("--errors-for-leak-kinds=definite"), QStringLiteral("--error-exitcode=99"),
-                    QStringLiteral("--child-silent-after-fork=yes"), QStringLiteral("--num-callers=40"),
-                    QStringLiteral("--suppressions=") + qEnvironmentVariable("VALGRIND_SUPPRESSIONS"), QStringLiteral("--gen-suppressions=all"),
-                    QStringLiteral("--log-file=") + log, program});
+        XProgram p(m_server,
+                   qEnvironmentVariable("VALGRIND"),
+                   {QStringLiteral("--tool=memcheck"),
+                    QStringLiteral("--leak-check=full"),
+                    QStringLiteral("--show-leak-kinds=definite"),
+                    QStringLiteral("--errors-for-leak-kinds=definite"),
+                    QStringLiteral("--error-exitcode=99"),
+                    QStringLiteral("--child-silent-after-fork=yes"),
+                    QStringLiteral("--num-callers=40"),
+                    QStringLiteral("--suppressions=") + qEnvironmentVariable("VALGRIND_SUPPRESSIONS"),
+                    QStringLiteral("--gen-suppressions=all"),
+                    QStringLiteral("--log-file=") + log,
+                    program});
         QVERIFY(p.start(180000));
         p.focus();
         Storm session(p, 1);

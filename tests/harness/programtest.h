@@ -21,9 +21,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStringList>
-#include <QWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 int programMain(int argc, char **argv);
 
@@ -98,15 +98,15 @@ void start()
 }
 }
 
-#define PROGRAM_TEST_MAIN(TestObject)                                                                                  \
-    static void programTestStart()                                                                                     \
-    {                                                                                                                  \
-        ProgramTest::start<TestObject>();                                                                              \
-    }                                                                                                                  \
-    Q_COREAPP_STARTUP_FUNCTION(programTestStart)                                                                       \
-    int main(int argc, char **argv)                                                                                    \
-    {                                                                                                                  \
-        return ProgramTest::run<TestObject>(argc, argv);                                                               \
+#define PROGRAM_TEST_MAIN(TestObject)                                                                                                                          \
+    static void programTestStart()                                                                                                                             \
+    {                                                                                                                                                          \
+        ProgramTest::start<TestObject>();                                                                                                                      \
+    }                                                                                                                                                          \
+    Q_COREAPP_STARTUP_FUNCTION(programTestStart)                                                                                                               \
+    int main(int argc, char **argv)                                                                                                                            \
+    {                                                                                                                                                          \
+        return ProgramTest::run<TestObject>(argc, argv);                                                                                                       \
     }
 
 #endif

@@ -40,7 +40,9 @@ inline void checkFixedWindow(XProgram &p, const QString &title, const QColor &ba
     QCOMPARE(hints.minimum, QSize(700, 500));
     QCOMPARE(hints.maximum, QSize(700, 500));
     QVERIFY2(p.name().contains(title), qPrintable(p.name()));
-    QVERIFY(p.waitUntil([&] { return p.pixel(300, 100) == background; }));
+    QVERIFY(p.waitUntil([&] {
+        return p.pixel(300, 100) == background;
+    }));
 }
 
 inline bool openFixedWindow(XProgram &p, const QString &title, const QColor &background = QColor(250, 250, 200))
@@ -76,10 +78,10 @@ int run(int argc, char **argv)
 }
 }
 
-#define X11_TEST_MAIN(TestObject)                                                                                      \
-    int main(int argc, char **argv)                                                                                    \
-    {                                                                                                                  \
-        return X11Test::run<TestObject>(argc, argv);                                                                   \
+#define X11_TEST_MAIN(TestObject)                                                                                                                              \
+    int main(int argc, char **argv)                                                                                                                            \
+    {                                                                                                                                                          \
+        return X11Test::run<TestObject>(argc, argv);                                                                                                           \
     }
 
 #endif

@@ -45,8 +45,14 @@ bool XServer::start(QSize screen)
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     m_server.setProcessChannelMode(QProcess::SeparateChannels);
     m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"), size,
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+                   {QStringLiteral("-displayfd"),
+                    QStringLiteral("1"),
+                    QStringLiteral("-screen"),
+                    QStringLiteral("0"),
+                    size,
+                    QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp"),
+                    QStringLiteral("-noreset")});
     if (!m_server.waitForStarted(5000)) {
         return false;
     }
@@ -151,7 +157,12 @@ unsigned long XProgram::findWindow()
 
 bool XProgram::start(int timeoutMs)
 {
-    return launch() && waitUntil([&] { return findWindow() != 0; }, timeoutMs);
+    return launch()
+        && waitUntil(
+               [&] {
+                   return findWindow() != 0;
+               },
+               timeoutMs);
 }
 
 QRect XProgram::geometry() const
