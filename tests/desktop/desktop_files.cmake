@@ -6,7 +6,7 @@
 # files:   validates every generated launcher and metainfo file (DIR), also
 #          those of programs not built yet.
 # install: installs the build tree (BUILD) into a fresh prefix (PREFIX) and
-#          checks that each built program (PROGRAMS, ids IDS) has its binary,
+#          checks that each program (PROGRAMS, ids IDS, both comma-separated) has its binary,
 #          launcher and metainfo in ECM's places (BINDIR, APPDIR, METAINFODIR),
 #          a launcher that starts that binary, and a tree that AppStream accepts.
 
@@ -38,6 +38,8 @@ if(MODE STREQUAL "files")
 elseif(MODE STREQUAL "install")
     file(REMOVE_RECURSE ${PREFIX})
     run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX})
+    string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
+    string(REPLACE "," ";" IDS "${IDS}")
     foreach(program id IN ZIP_LISTS PROGRAMS IDS)
         set(launcher ${PREFIX}/${APPDIR}/${id}.desktop)
         foreach(file ${PREFIX}/${BINDIR}/${program} ${launcher} ${PREFIX}/${METAINFODIR}/${id}.metainfo.xml)
