@@ -3,10 +3,17 @@
 
 """A private desktop session for end-to-end tests of the real programs.
 
-A session has its own runtime directory and session D-Bus, and a display:
-a private Xvfb server or a headless weston compositor. Programs started in
-it can be read through the accessibility bus (AT-SPI), asked to close through
-their main window's D-Bus interface, and photographed.
+A session has its own runtime directory, configuration directory and session
+D-Bus, and a display: a private Xvfb server, a headless weston compositor, or
+the Plasma profile, a KDE user's desktop on a private Xvfb (KWin as window
+manager, the KDE platform theme, the Breeze style and a colour scheme).
+Programs started in it can be read through the accessibility bus (AT-SPI),
+asked to close through their main window's D-Bus interface or through the
+window manager, and photographed.
+
+Outside the Plasma profile a session states its style: Fusion, Qt's generic
+platform theme and an empty configuration, so that the desktop settings of
+whoever runs the tests cannot change what the programs look like.
 """
 
 import os
@@ -106,25 +113,52 @@ class Program:
             raise AssertionError('%s did not end within %g s' % (self.name, timeout))
 
 
-class Session:
-    """display: 'x11' (Xvfb) or 'wayland' (weston, headless)."""
+def color_scheme(scheme):
+    """The installed colour scheme file <scheme>.colors from the system's data folders."""
+    for folder in (os.environ.get('XDG_DATA_DIRS') or '/usr/local/share:/usr/share').split(':'):
+        path = os.path.join(folder, 'color-schemes', scheme + '.colors')
+        if os.path.exists(path):
+            return path
+    skip('no colour scheme %s.colors (the breeze package installs it)' % scheme)
 
-    def __init__(self, display):
+
+class Session:
+    """display: 'x11' (Xvfb), 'wayland' (weston, headless) or 'plasma' (kwin_x11 on Xvfb
+    with the KDE platform theme, Breeze and the colour scheme scheme)."""
+
+    def __init__(self, display, scheme='BreezeDark'):
         self.display = display
         self.processes = []
         self.runtime = tempfile.mkdtemp(prefix='desktop-session-')
         os.chmod(self.runtime, 0o700)
         self.env = dict(os.environ)
         for name in ('DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'AT_SPI_BUS_ADDRESS',
-                     'QT_QPA_PLATFORM', 'QT_SCALE_FACTOR'):
+                     'QT_QPA_PLATFORM', 'QT_SCALE_FACTOR', 'QT_STYLE_OVERRIDE', 'QT_QPA_PLATFORMTHEME',
+                     'XDG_CURRENT_DESKTOP', 'KDE_FULL_SESSION', 'KDE_SESSION_VERSION', 'DESKTOP_SESSION'):
             self.env.pop(name, None)
         self.env['XDG_RUNTIME_DIR'] = self.runtime
+        config = os.path.join(self.runtime, 'config')
+        os.mkdir(config)
+        self.env['XDG_CONFIG_HOME'] = config
+        if display == 'plasma':
+            # A new user's settings: the scheme's colours, its name and the Breeze style.
+            with open(color_scheme(scheme)) as colors, open(os.path.join(config, 'kdeglobals'), 'w') as f:
+                f.write(colors.read() + '\n[General]\nColorScheme=%s\n\n[KDE]\nwidgetStyle=Breeze\n' % scheme)
+            self.env.update(QT_QPA_PLATFORMTHEME='kde', XDG_CURRENT_DESKTOP='KDE', KDE_FULL_SESSION='true',
+                            KDE_SESSION_VERSION='5')
+        else:
+            self.env.update(QT_STYLE_OVERRIDE='Fusion', QT_QPA_PLATFORMTHEME='generic')
         self._bus = None
 
     def __enter__(self):
         try:
             self._start_bus()
-            self._start_x11() if self.display == 'x11' else self._start_weston()
+            if self.display == 'wayland':
+                self._start_weston()
+            else:
+                self._start_x11()
+            if self.display == 'plasma':
+                self._start_kwin()
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -168,6 +202,29 @@ class Session:
             raise AssertionError('Xvfb did not start')
         self.env['DISPLAY'] = ':' + number
         self.env['QT_QPA_PLATFORM'] = 'xcb'
+
+    def _start_kwin(self):
+        """KWin without compositing (Xvfb has no GL worth the name); its own output goes to
+        kwin.log. It is ready once it has set _NET_SUPPORTING_WM_CHECK on the root window."""
+        require('kwin_x11', 'xprop')
+        env = dict(self.env, KWIN_COMPOSE='N')
+        log = open(os.path.join(self.runtime, 'kwin.log'), 'wb')
+        self.kwin = subprocess.Popen(['kwin_x11'], env=env, stdin=subprocess.DEVNULL, stdout=log,
+                                     stderr=subprocess.STDOUT)
+        log.close()
+        self.processes.append(self.kwin)
+
+        def managing():
+            if self.kwin.poll() is not None:
+                raise AssertionError('kwin_x11 ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
+            out = subprocess.run(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], env=self.env,
+                                 capture_output=True, text=True).stdout
+            return 'window id' in out
+        wait_until(managing, 30, 'kwin_x11 to manage the screen')
+
+    def kwin_log(self):
+        with open(os.path.join(self.runtime, 'kwin.log'), errors='replace') as f:
+            return f.read()
 
     def _start_weston(self):
         require('weston', 'weston-screenshooter', 'weston-debug')
@@ -344,3 +401,84 @@ def close_and_check(program):
         raise AssertionError('%s ended with status %d' % (program.name, status))
     if program.output():
         raise AssertionError('%s printed:\n%s' % (program.name, program.output()))
+
+
+def window(session, program):
+    """(x, y, width, height) on the screen of the program's visible top-level window, and its id."""
+    def found():
+        out = subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(program.process.pid)],
+                             env=session.env, capture_output=True, text=True).stdout.split()
+        return out[-1] if out else None
+    wid = wait_until(found, what='the window of ' + program.name)
+    info = subprocess.run(['xwininfo', '-id', wid], env=session.env, capture_output=True, text=True,
+                          check=True).stdout
+    values = [int(re.search(r'%s:\s+(-?\d+)' % key, info).group(1))
+              for key in ('Absolute upper-left X', 'Absolute upper-left Y', 'Width', 'Height')]
+    return tuple(values), wid
+
+
+def close_through_window_manager(session, program):
+    """A click on the close button of the window's title bar, which the window manager draws:
+    the rightmost button, as wide as the title bar is high. The program must end with status 0,
+    having printed nothing."""
+    (x, y, w, _), wid = window(session, program)
+    extents = subprocess.run(['xprop', '-id', wid, '_NET_FRAME_EXTENTS'], env=session.env,
+                             capture_output=True, text=True).stdout
+    _, right, top, _ = map(int, re.findall(r'\d+', extents.split('=')[-1]))
+    if top < 10:
+        raise AssertionError('the window has no title bar (frame extents %s)' % extents.strip())
+    subprocess.run(['xdotool', 'mousemove', str(x + w + right - top // 2), str(y - top // 2), 'click', '1'],
+                   env=session.env, check=True)
+    status = program.wait()
+    if status != 0:
+        raise AssertionError('%s ended with status %d' % (program.name, status))
+    if program.output():
+        raise AssertionError('%s printed:\n%s' % (program.name, program.output()))
+
+
+class Picture:
+    """The pixels of a PNG file, as (r, g, b)."""
+
+    def __init__(self, png):
+        ppm = subprocess.run(['convert', png, '-depth', '8', 'ppm:-'], check=True, capture_output=True).stdout
+        magic, w, h, _, self.data = ppm.split(maxsplit=4)
+        self.width, self.height = int(w), int(h)
+
+    def pixels(self, box):
+        x0, y0, w, h = box
+        for y in range(max(y0, 0), min(y0 + h, self.height)):
+            row = 3 * y * self.width
+            for x in range(max(x0, 0), min(x0 + w, self.width)):
+                yield tuple(self.data[row + 3 * x:row + 3 * x + 3])
+
+
+def luminance(rgb):
+    """Relative luminance of an sRGB colour, as the web's contrast guidelines define it."""
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = map(linear, rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast_ratio(a, b):
+    la, lb = sorted((luminance(a), luminance(b)))
+    return (lb + 0.05) / (la + 0.05)
+
+
+def most_common(pixels):
+    counts = {}
+    for p in pixels:
+        counts[p] = counts.get(p, 0) + 1
+    return max(counts, key=counts.get) if counts else None
+
+
+def contrast(picture, box, background=None):
+    """(ratio, drawn colour, background colour) of what is drawn in box: the background is
+    the box's most common colour unless given, what is drawn the colour in the box farthest
+    from it in luminance (a glyph's fully covered pixels, not its antialiased edge)."""
+    pixels = list(picture.pixels(box))
+    if background is None:
+        background = most_common(pixels)
+    drawn = max(pixels, key=lambda p: abs(luminance(p) - luminance(background)))
+    return contrast_ratio(drawn, background), drawn, background

@@ -1,0 +1,249 @@
+# SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
+# SPDX-License-Identifier: GPL-2.0-or-later
+
+"""Usage: plasma_test.py <Program> <binary>
+
+Runs the program as a KDE Plasma user does, under KWin with the KDE platform
+theme and the Breeze style, once with the Breeze Dark and once with the Breeze
+Light colour scheme. It must print nothing; what it does must hold under the
+style (real X input, at places the style gives); every text it shows must
+stand at a contrast of at least 4.5:1 against what it is drawn on, read off
+the screen's pixels; and a click on the title bar's close button must end it
+with status 0."""
+
+import os
+import re
+import subprocess
+import time
+
+from desktopsession import (Picture, Session, accessibility, application, close_through_window_manager,
+                            contrast, find, main, most_common, poke, status_bar, wait_until, walk, window)
+
+SCHEMES = ('BreezeDark', 'BreezeLight')
+MINIMUM_CONTRAST = 4.5
+
+
+class Run:
+    """One program under the profile: its accessible window and real input."""
+
+    def __init__(self, session, program, accessible):
+        self.session, self.program, self.root = session, program, accessible
+        self.frame, _ = window(session, program)
+
+    def xdotool(self, *args):
+        subprocess.run(['xdotool'] + [str(a) for a in args], env=self.session.env, check=True)
+
+    def at(self, x, y):
+        """A point of the window on the screen."""
+        return self.frame[0] + x, self.frame[1] + y
+
+    def extents(self, role, name):
+        return find(self.root, role, name).queryComponent().getExtents(0)
+
+    def click(self, x, y):
+        self.xdotool('mousemove', x, y, 'click', 1)
+
+    def click_in(self, role, name, fx=0.5, fy=0.5):
+        """A click at a fraction of a control's width and height."""
+        x, y, w, h = self.extents(role, name)
+        self.click(x + int(w * fx), y + int(h * fy))
+
+    def drag(self, start, end, moves=10):
+        self.xdotool('mousemove', *self.at(*start), 'mousedown', 1)
+        for i in range(1, moves + 1):
+            self.xdotool('mousemove', *self.at(start[0] + (end[0] - start[0]) * i // moves,
+                                               start[1] + (end[1] - start[1]) * i // moves))
+        self.xdotool('mouseup', 1)
+
+    def shows(self, text, timeout=5.0):
+        bar = status_bar(self.root)
+        if isinstance(text, re.Pattern):
+            return wait_until(lambda: text.fullmatch(bar.name) and bar.name, timeout,
+                              'the status bar to match %s (it says "%s")' % (text.pattern, bar.name))
+        wait_until(lambda: bar.name == text, timeout, 'the status bar to say "%s" (it says "%s")' % (text, bar.name))
+        return text
+
+    def picture(self, box=None):
+        path = self.session.screenshot(os.path.join(self.session.runtime, 'screen.png'))
+        picture = Picture(path)
+        if box is None:
+            return picture
+        return list(picture.pixels(box))
+
+    def checked(self, role, name):
+        pyatspi = accessibility()
+        return find(self.root, role, name).getState().contains(pyatspi.STATE_CHECKED)
+
+
+# ---- What each program does under the style ------------------------------------
+
+def wavelry(run):
+    for band in ('AM', 'LW', 'FM'):
+        poke(run.session, run.root, ('radio button', band, '%s is true!' % band))
+
+
+def pebblor(run):
+    for box in ('Maske1 Und', 'Makse2 Oder'):
+        for state in (False, True):  # both are on at start-up
+            run.click_in('check box', box)
+            wait_until(lambda: run.checked('check box', box) == state, what='"%s" checked: %s' % (box, state))
+    # The board without its masks shows the stone wherever it falls.
+    board = (run.frame[0], run.frame[1], 160, 500)
+    before = run.picture(board)
+    run.click_in('push button', 'Stein Move')
+    wait_until(lambda: run.picture(board) != before, what='the stone to fall')
+
+
+def driftel(run):
+    target = (run.frame[0] + 300, run.frame[1] + 300, 240, 140)
+    before = run.picture(target)
+    run.drag((100, 200), (320, 420))
+    wait_until(lambda: run.picture(target) != before, what='the figure to follow the drag')
+
+
+def glidor(run):
+    # Both bars stand at 1. Breeze draws no arrows: a click at either end of a bar is a page
+    # step in the groove; the wheel moves by three steps.
+    hor, ver = ('scroll bar', 'Horizontal value'), ('scroll bar', 'Vertical value')
+    for bar, fx, fy, value in ((hor, 0.98, 0.5, 11), (hor, 0.02, 0.5, 1), (ver, 0.5, 0.98, 11)):
+        run.click_in(*bar, fx, fy)
+        run.shows(str(value))
+    run.xdotool('click', 4)  # the wheel up, over the vertical bar
+    run.shows('8')
+    for bar, value in ((hor, 1), (ver, 8)):
+        if find(run.root, *bar).queryValue().currentValue != value:
+            raise AssertionError('%s stands at %g, not %d' % (bar[1], find(run.root, *bar).queryValue().currentValue, value))
+
+
+def quillet(run):
+    run.click_in('text', 'Text to show')
+    run.xdotool('type', 'Under Breeze')
+    run.xdotool('key', 'Return')
+    run.shows('Under Breeze')
+    wait_until(lambda: find(run.root, 'text', 'Text to show').queryText().characterCount == 0,
+               what='the field to be emptied')
+
+
+def tockwell(run):
+    first = run.shows(re.compile(r'\d\d:\d\d:\d\d'), 3)
+    bar = status_bar(run.root)
+    wait_until(lambda: bar.name != first, 3, 'the clock to tick')
+
+
+def notchly(run):
+    run.click_in('slider', 'Value', fx=0.01)  # the handle at 0: focus, no move
+    lcd = find(run.root, 'label', '0')
+    for key, value in (('End', '9999'), ('Left', '9998'), ('Home', '0'), ('Right', '1'), ('Prior', '11')):
+        run.xdotool('key', key)
+        wait_until(lambda: lcd.name == value, 5, 'the display to show %s after %s (it shows %s)' % (value, key, lcd.name))
+
+
+# behaviour: a function of the Run above
+# texts: (role, name or None for all of that role, kind) of every text shown
+#   text    a text on its own background (the box's most common colour)
+#   label   a check box's or radio button's label, beside its indicator
+#   title   a group's title, above its first child
+#   window  a control or its drawing against the window around it
+PROFILE = {
+    'Wavelry': (wavelry, [('status bar', None, 'text'), ('radio button', None, 'label'), ('panel', None, 'title')]),
+    'Pebblor': (pebblor, [('check box', None, 'label'), ('label', 'Masken', 'text')]),
+    'Driftel': (driftel, []),
+    'Driftel2': (driftel, []),
+    'Glidor': (glidor, [('status bar', None, 'text'), ('scroll bar', None, 'window')]),
+    'Quillet': (quillet, [('status bar', None, 'text')]),
+    'Tockwell': (tockwell, [('status bar', None, 'text')]),
+    'Notchly': (notchly, [('label', None, 'window'), ('slider', None, 'window')]),
+}
+
+
+# ---- Contrast read off the screen ---------------------------------------------
+
+def label_box(picture, box):
+    """The part of a check box or radio button right of its indicator: the columns after the
+    first run of drawn columns and the gap that ends it."""
+    x, y, w, h = box
+    background = most_common(picture.pixels(box))
+    drawn = [any(p != background for p in picture.pixels((x + i, y, 1, h))) for i in range(w)]
+    i = drawn.index(True) if True in drawn else w
+    while i < w and (drawn[i] or not all(not d for d in drawn[i:i + 3])):
+        i += 1
+    return (x + i, y, w - i, h)
+
+
+def measure(run, picture, role, name, kind):
+    """(description, ratio, drawn colour, background colour) for each accessible of role."""
+    for _, a in walk(run.root):
+        if a.getRoleName() != role or (name is not None and a.name != name):
+            continue
+        box = a.queryComponent().getExtents(0)
+        background = None
+        if kind == 'label':
+            box = label_box(picture, box)
+        elif kind == 'title':
+            first = min(a.getChildAtIndex(i).queryComponent().getExtents(0)[1] for i in range(a.childCount))
+            box = (box[0], box[1], box[2], first - box[1])
+        elif kind == 'window':
+            x, y, w, h = box
+            fx, fy, fw, fh = run.frame
+            ring = [p for b in ((x - 4, y - 4, w + 8, 4), (x - 4, y + h, w + 8, 4), (x - 4, y, 4, h), (x + w, y, 4, h))
+                    for p in picture.pixels(clip(b, run.frame))]
+            background = most_common(ring)
+        yield ('%s "%s"' % (role, a.name),) + contrast(picture, box, background)
+
+
+def clip(box, frame):
+    x, y, w, h = box
+    fx, fy, fw, fh = frame
+    x0, y0, x1, y1 = max(x, fx), max(y, fy), min(x + w, fx + fw), min(y + h, fy + fh)
+    return (x0, y0, max(0, x1 - x0), max(0, y1 - y0))
+
+
+def under(scheme, name, binary):
+    """The whole run under one colour scheme; the contrast shortfalls it saw."""
+    behaviour, texts = PROFILE[name]
+    failures = []
+    with Session('plasma', scheme) as session:
+        program = session.start(binary, accessible=True)
+        pyatspi = accessibility()
+        root = application(pyatspi, name.lower()).getChildAtIndex(0)
+        run = Run(session, program, root)
+        behaviour(run)
+        # The pointer off the window, so that no control is seen under it.
+        run.xdotool('mousemove', 1023, 767)
+        time.sleep(0.3)
+        picture = run.picture()
+        for role, label, kind in texts:
+            seen = list(measure(run, picture, role, label, kind))
+            if not seen:
+                raise AssertionError('no %s to measure' % role)
+            for what, ratio, drawn, background in seen:
+                print('%s %s: %.2f:1 (%s on %s)' % (scheme, what, ratio, drawn, background), flush=True)
+                if ratio < MINIMUM_CONTRAST:
+                    failures.append('%s %s: %.2f:1' % (scheme, what, ratio))
+        close_through_window_manager(session, program)
+    return failures
+
+
+def run_profile(name, binary):
+    # Each scheme in a process of its own: the accessibility client keeps the first
+    # session's bus for the life of the process.
+    failed = []
+    for scheme in SCHEMES:
+        pid = os.fork()
+        if pid == 0:
+            try:
+                failures = under(scheme, name, binary)
+                if failures:
+                    print('FAIL: contrast below %g:1: %s' % (MINIMUM_CONTRAST, '; '.join(failures)), flush=True)
+                os._exit(1 if failures else 0)
+            except AssertionError as e:
+                print('FAIL: %s: %s' % (scheme, e), flush=True)
+            os._exit(1)
+        if os.waitpid(pid, 0)[1] != 0:
+            failed.append(scheme)
+    if failed:
+        raise AssertionError('under %s, as printed above' % ' and '.join(failed))
+
+
+if __name__ == '__main__':
+    main(lambda name, binary, expected: run_profile(name, binary))
