@@ -32,6 +32,7 @@ public:
         setMaximumSize(BILD_BREITE, BILD_HOEHE); // no minimum: it may shrink, never grow
         QPalette pal = palette();
         pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::WindowText, Qt::black); // its text, whatever the colour scheme's
         setPalette(pal);
         // The paint handler covers the whole window with the buffer, so
         // nothing is erased before it runs: no flicker.

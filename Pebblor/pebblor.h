@@ -61,6 +61,7 @@ public:
         setGeometry(1, 1, 400, 525);
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(200, 200, 210));
+        pal.setColor(QPalette::WindowText, Qt::black); // its text, whatever the colour scheme's
         setPalette(pal);
         setAttribute(Qt::WA_OpaquePaintEvent); // every pixel comes from buffer:
         setAttribute(Qt::WA_NoSystemBackground); // nothing is erased before a paint

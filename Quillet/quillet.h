@@ -31,6 +31,7 @@ public:
         setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
+        pal.setColor(QPalette::WindowText, Qt::black); // its text, whatever the colour scheme's
         setPalette(pal);
     }
 

@@ -33,6 +33,11 @@ public:
         setMaximumSize(BILD_BREITE, BILD_HOEHE); // ... and fixes it there
         QPalette pal = palette();
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
+        pal.setColor(QPalette::WindowText, Qt::black); // its text, whatever the colour scheme's
+        // The styles draw the group's title in the fields' text colour, and the
+        // radio buttons' marks in it on the fields' colour: a light pair too.
+        pal.setColor(QPalette::Text, Qt::black);
+        pal.setColor(QPalette::Base, Qt::white);
         setPalette(pal);
     }
 
