@@ -205,22 +205,25 @@ class Session:
 
     def _start_kwin(self):
         """KWin without compositing (Xvfb has no GL worth the name); its own output goes to
-        kwin.log. It is ready once it has set _NET_SUPPORTING_WM_CHECK on the root window."""
+        kwin.log. It is ready once it has set _NET_SUPPORTING_WM_CHECK on the root window.
+        Under load it was seen to end at once, unable to connect to a server that had just
+        started; it gets three tries."""
         require('kwin_x11', 'xprop')
         env = dict(self.env, KWIN_COMPOSE='N')
-        log = open(os.path.join(self.runtime, 'kwin.log'), 'wb')
-        self.kwin = subprocess.Popen(['kwin_x11'], env=env, stdin=subprocess.DEVNULL, stdout=log,
-                                     stderr=subprocess.STDOUT)
-        log.close()
-        self.processes.append(self.kwin)
+        for attempt in range(3):
+            log = open(os.path.join(self.runtime, 'kwin.log'), 'wb')
+            self.kwin = subprocess.Popen(['kwin_x11'], env=env, stdin=subprocess.DEVNULL, stdout=log,
+                                         stderr=subprocess.STDOUT)
+            log.close()
+            self.processes.append(self.kwin)
+            if wait_until(lambda: self.kwin.poll() is not None or self._root_property('_NET_SUPPORTING_WM_CHECK'),
+                          30, 'kwin_x11 to manage the screen') is True and self.kwin.poll() is None:
+                return
+        raise AssertionError('kwin_x11 ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
 
-        def managing():
-            if self.kwin.poll() is not None:
-                raise AssertionError('kwin_x11 ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
-            out = subprocess.run(['xprop', '-root', '_NET_SUPPORTING_WM_CHECK'], env=self.env,
-                                 capture_output=True, text=True).stdout
-            return 'window id' in out
-        wait_until(managing, 30, 'kwin_x11 to manage the screen')
+    def _root_property(self, name):
+        out = subprocess.run(['xprop', '-root', name], env=self.env, capture_output=True, text=True).stdout
+        return 'window id' in out
 
     def kwin_log(self):
         with open(os.path.join(self.runtime, 'kwin.log'), errors='replace') as f:
