@@ -5,6 +5,13 @@ set(HARNESS_DIR ${CMAKE_CURRENT_LIST_DIR}/../tests/harness)
 set(BENCH_DIR ${CMAKE_CURRENT_LIST_DIR}/../benchmarks)
 set(DEMO_LIBS Qt5::Widgets KF5::XmlGui KF5::CoreAddons KF5::I18n)
 
+# The style the tests run the programs under, whatever the desktop of whoever
+# runs them: Fusion (the tests' positions of arrows and grooves are Fusion's),
+# Qt's generic platform theme rather than a desktop's, and a configuration
+# folder that holds nothing, so that no colour scheme or style setting of the
+# user's reaches them. The Plasma profile's tests (tests/desktop) set their own.
+set(DEMO_TEST_STYLE "QT_STYLE_OVERRIDE=Fusion;QT_QPA_PLATFORMTHEME=generic;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/empty-config")
+
 # Test tools. Each one is listed in the configure summary, and without it
 # the tests that need it are left out; under CI (CI set in the environment)
 # a missing tool stops the configure instead, so that a smaller suite cannot
@@ -52,7 +59,7 @@ function(add_program_test)
         TEST_NAME ${ARG_NAME}
         LINK_LIBRARIES ${inproc} Qt5::Test ${DEMO_LIBS})
     target_include_directories(${ARG_NAME} PRIVATE ${HARNESS_DIR})
-    set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${DEMO_TEST_STYLE}" TIMEOUT 300)
 endfunction()
 
 # End-to-end tests: the real binary on a private Xvfb server, driven with
@@ -77,7 +84,7 @@ function(add_x11_test)
     endif()
     ecm_add_test(${ARG_SOURCES} TEST_NAME ${ARG_NAME} LINK_LIBRARIES xsession)
     target_compile_definitions(${ARG_NAME} PRIVATE PROGRAM_BINARY="$<TARGET_FILE:${ARG_PROGRAM}>")
-    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 300)
+    set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT 300 ENVIRONMENT "${DEMO_TEST_STYLE}")
 endfunction()
 
 
