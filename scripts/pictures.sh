@@ -9,6 +9,12 @@
 # server into docs/pictures/<Program>.png; a program whose steps take frames
 # also gets an animated GIF of them, docs/pictures/<Program>-<name>.gif.
 # Without arguments, every program that has steps below.
+#
+# PICTURES_SCHEME=BreezeDark (or another installed colour scheme) takes the
+# pictures as a Plasma user sees them instead: under KWin, with the KDE
+# platform theme, the Breeze style and that scheme (the desktop tests'
+# Plasma profile), window frame included, as docs/pictures/<Program>-<scheme>.png;
+# no animations then.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -93,7 +99,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-grab() { import -window "$window" "$1"; }
+grab() { import "${frame[@]}" -window "$window" "$1"; }
 settle() {
     local i
     grab "$work/settle-a.png"
@@ -132,6 +138,7 @@ frames() { # paced by the clock, so the GIF's delay matches the time between fra
 }
 gif() {
     local out=$pictures/$program-$1.gif crop=()
+    if [ -n "$scheme" ]; then rm -f "$work"/frame-*.png; return 0; fi
     [ -n "${3:-}" ] && crop=(-crop "$3" +repage)
     convert -delay "$2" -loop 0 "$work"/frame-*.png "${crop[@]}" -layers Optimize "$out"
     rm -f "$work"/frame-*.png
@@ -150,8 +157,8 @@ picture() {
     "steps_$program"
     [ "$(frame_count)" -eq 0 ] || { echo "steps_$program took frames but wrote no gif" >&2; exit 1; }
     if [ ! -f "$work/still.png" ]; then settle; still; fi
-    cp "$work/still.png" "$pictures/$program.png"
-    echo "$pictures/$program.png"
+    cp "$work/still.png" "$pictures/$program$suffix.png"
+    echo "$pictures/$program$suffix.png"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
@@ -167,16 +174,30 @@ for p in "${programs[@]}"; do
     [ -d "$root/$p" ] || { echo "No program '$p' in $root" >&2; exit 2; }
 done
 
-"$root/scripts/deps.sh" test
-BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
+scheme=${PICTURES_SCHEME:-}
+if [ -n "$scheme" ] && [ -z "${PICTURES_IN_PROFILE:-}" ]; then
+    "$root/scripts/deps.sh" test
+    BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
+    # Again, inside the profile's session.
+    PICTURES_IN_PROFILE=1 exec /usr/bin/python3 "$root/tests/desktop/desktopsession.py" plasma "$scheme" -- "$0" "${programs[@]}"
+fi
 
 mkdir -p "$pictures"
-. "$root/scripts/xvfb.sh"
-start_xvfb
-pids+=("$XVFB_PID")
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+if [ -n "$scheme" ]; then
+    suffix=-$scheme frame=(-frame)
+else
+    "$root/scripts/deps.sh" test
+    BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
+    suffix= frame=()
+    . "$root/scripts/xvfb.sh"
+    start_xvfb
+    pids+=("$XVFB_PID")
+    mkdir -m 700 "$work/runtime"
+    # The style the tests state: Fusion, Qt's generic theme, no configuration.
+    export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Fusion QT_QPA_PLATFORMTHEME=generic \
+        XDG_CONFIG_HOME=$work/config
+    unset WAYLAND_DISPLAY
+fi
 for program in "${programs[@]}"; do
     picture
 done

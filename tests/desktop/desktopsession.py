@@ -485,3 +485,13 @@ def contrast(picture, box, background=None):
         background = most_common(pixels)
     drawn = max(pixels, key=lambda p: abs(luminance(p) - luminance(background)))
     return contrast_ratio(drawn, background), drawn, background
+
+
+if __name__ == '__main__':
+    # desktopsession.py plasma <scheme> -- <command...>: runs the command in the Plasma profile,
+    # with the session's display, bus and configuration in its environment; its status.
+    if len(sys.argv) < 5 or sys.argv[1] != 'plasma' or sys.argv[3] != '--':
+        sys.exit('usage: desktopsession.py plasma <scheme> -- <command...>')
+    with Session('plasma', sys.argv[2]) as profile:
+        status = subprocess.run(sys.argv[4:], env=profile.env).returncode
+    sys.exit(status)
