@@ -87,7 +87,9 @@ launch_Tockwell() { # a fixed time of day, so that a new picture differs only by
 }
 
 steps_Notchly() { # the slider dragged: the LCD shows its value
-    drag 28 425 400 425 10 # the slider's handle, from 0
+    local y=425
+    [ -z "$scheme" ] || y=409 # Breeze draws the handle above the slider's middle
+    drag 28 $y 400 $y 10 # the slider's handle, from 0
 }
 
 # ---- The machinery -----------------------------------------------------------
