@@ -9,8 +9,11 @@ set(DEMO_LIBS Qt5::Widgets KF5::XmlGui KF5::CoreAddons KF5::I18n)
 # runs them: Fusion (the tests' positions of arrows and grooves are Fusion's),
 # Qt's generic platform theme rather than a desktop's, and a configuration
 # folder that holds nothing, so that no colour scheme or style setting of the
-# user's reaches them. The Plasma profile's tests (tests/desktop) set their own.
-set(DEMO_TEST_STYLE "QT_STYLE_OVERRIDE=Fusion;QT_QPA_PLATFORMTHEME=generic;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/empty-config")
+# user's reaches them. Qt loads the platform theme of the desktop it is told it
+# runs on even when another theme is asked for: the desktop's name goes too.
+# The Plasma profile's tests (tests/desktop) set their own.
+set(DEMO_TEST_STYLE "QT_STYLE_OVERRIDE=Fusion;QT_QPA_PLATFORMTHEME=generic;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/empty-config"
+    "XDG_CURRENT_DESKTOP=;KDE_FULL_SESSION=;DESKTOP_SESSION=;GNOME_DESKTOP_SESSION_ID=")
 
 # Test tools. Each one is listed in the configure summary, and without it
 # the tests that need it are left out; under CI (CI set in the environment)

@@ -198,7 +198,7 @@ else
     # The style the tests state: Fusion, Qt's generic theme, no configuration.
     export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb QT_STYLE_OVERRIDE=Fusion QT_QPA_PLATFORMTHEME=generic \
         XDG_CONFIG_HOME=$work/config
-    unset WAYLAND_DISPLAY
+    unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP KDE_FULL_SESSION DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID
 fi
 for program in "${programs[@]}"; do
     picture

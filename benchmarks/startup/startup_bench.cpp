@@ -45,12 +45,17 @@ bool failed = false;
 // Environment of the programs measured, on top of the benchmark's own.
 using Environment = std::vector<std::pair<QString, QString>>;
 
-// Fusion, Qt's generic theme and an empty configuration folder.
+// Fusion, Qt's generic theme and an empty configuration folder; no desktop
+// named, as Qt would load that desktop's theme anyway.
 const QTemporaryDir emptyConfig;
 const Environment fusion = {
     {QStringLiteral("QT_STYLE_OVERRIDE"), QStringLiteral("Fusion")},
     {QStringLiteral("QT_QPA_PLATFORMTHEME"), QStringLiteral("generic")},
     {QStringLiteral("XDG_CONFIG_HOME"), emptyConfig.path()},
+    {QStringLiteral("XDG_CURRENT_DESKTOP"), QString()},
+    {QStringLiteral("KDE_FULL_SESSION"), QString()},
+    {QStringLiteral("DESKTOP_SESSION"), QString()},
+    {QStringLiteral("GNOME_DESKTOP_SESSION_ID"), QString()},
 };
 
 // A new Plasma user's settings in config: the Breeze Dark colours, the

@@ -134,7 +134,8 @@ class Session:
         self.env = dict(os.environ)
         for name in ('DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'AT_SPI_BUS_ADDRESS',
                      'QT_QPA_PLATFORM', 'QT_SCALE_FACTOR', 'QT_STYLE_OVERRIDE', 'QT_QPA_PLATFORMTHEME',
-                     'XDG_CURRENT_DESKTOP', 'KDE_FULL_SESSION', 'KDE_SESSION_VERSION', 'DESKTOP_SESSION'):
+                     'XDG_CURRENT_DESKTOP', 'KDE_FULL_SESSION', 'KDE_SESSION_VERSION', 'DESKTOP_SESSION',
+                     'GNOME_DESKTOP_SESSION_ID'):
             self.env.pop(name, None)
         self.env['XDG_RUNTIME_DIR'] = self.runtime
         config = os.path.join(self.runtime, 'config')

@@ -184,7 +184,6 @@ def measure(run, picture, role, name, kind):
             box = (box[0], box[1], box[2], first - box[1])
         elif kind == 'window':
             x, y, w, h = box
-            fx, fy, fw, fh = run.frame
             ring = [p for b in ((x - 4, y - 4, w + 8, 4), (x - 4, y + h, w + 8, 4), (x - 4, y, 4, h), (x + w, y, 4, h))
                     for p in picture.pixels(clip(b, run.frame))]
             background = most_common(ring)
