@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTest>
@@ -48,6 +49,19 @@ inline QImage screenPixels(QWidget *window)
 {
     QCoreApplication::processEvents();
     return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture in device pixels sampled at the centre of each window pixel:
+// at any device pixel ratio the picture the checks expect.
+inline QImage sampled(const QImage &img, qreal dpr)
+{
+    QImage out(qRound(img.width() / dpr), qRound(img.height() / dpr), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
+        }
+    }
+    return out;
 }
 
 // The window every program opens: on the screen, fixed at 700 x 500 on
@@ -80,6 +94,7 @@ int run(int argc, char **argv)
     for (int i = 0; i < argc; ++i) {
         testArguments() << QString::fromLocal8Bit(argv[i]);
     }
+    QStandardPaths::setTestModeEnabled(true); // no settings or caches of the user's touched
     // The application object keeps a reference to argc: both live on.
     static int programArgc = 1;
     static char *programArgv[] = {argv[0], nullptr};
