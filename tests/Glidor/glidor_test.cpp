@@ -21,7 +21,7 @@ private Q_SLOTS:
     // Both bars stand at 1 and nothing has been reported yet.
     void initTestCase()
     {
-        ProgramTest::checkFixedWindow(top, statusbar);
+        ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT Glidor test!"));
         QCOMPARE(ScrollBarHor->value(), 1);
         QCOMPARE(ScrollBarVer->value(), 1);
         QCOMPARE(statusbar->currentMessage(), QString());

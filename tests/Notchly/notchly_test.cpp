@@ -31,7 +31,7 @@ private Q_SLOTS:
     void startState()
     {
         m_messages = new QSignalSpy(statusbar, SIGNAL(messageChanged(QString)));
-        ProgramTest::checkFixedWindow(top, statusbar);
+        ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT Slider test!"));
         QCOMPARE(shown(), QStringLiteral("   0"));
         QVERIFY(statusbar->mapTo(top, QPoint(0, 0)).y() >= slider->geometry().bottom());
     }

@@ -24,7 +24,7 @@ private Q_SLOTS:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer); // a coarse one skips and repeats seconds
-        ProgramTest::checkFixedWindow(top, statusbar);
+        ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT Tockwell test!"));
     }
 
     // Each tick reads the clock and shows it, with leading zeros, on the screen.

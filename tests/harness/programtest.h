@@ -64,12 +64,13 @@ inline QImage sampled(const QImage &img, qreal dpr)
     return out;
 }
 
-// The window every program opens: on the screen, fixed at 700 x 500 on
-// its background, whatever size it is asked for, with the status bar along
+// The window every program opens: on the screen, titled, fixed at 700 x 500
+// on its background, whatever size it is asked for, with the status bar along
 // its bottom edge inside it, in bold 14-point Courier with room for a line.
-inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QColor &background = QColor(250, 250, 200))
+inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QString &title, const QColor &background = QColor(250, 250, 200))
 {
     QVERIFY(QTest::qWaitForWindowExposed(top));
+    QCOMPARE(top->windowTitle().isEmpty() ? QGuiApplication::applicationDisplayName() : top->windowTitle(), title); // no caption: the name
     for (const QSize asked : {QSize(900, 700), QSize(300, 200)}) {
         top->resize(asked);
         QCOMPARE(top->size(), QSize(700, 500));
