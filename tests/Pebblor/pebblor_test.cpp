@@ -5,7 +5,6 @@
 #include "programtest.h"
 
 #include <QBackingStore>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -49,18 +48,9 @@ QString mismatches(const QImage &img, const QVector<Probe> &probes)
         QVERIFY2(m.isEmpty(), qPrintable(m));                                                                                                                  \
     } while (0)
 
-// One sample per window pixel, at its centre, of a picture in device
-// pixels: at any device pixel ratio the picture the checks expect.
 QImage sampled(const QImage &img)
 {
-    const qreal dpr = HFenster->devicePixelRatioF();
-    QImage out(qRound(img.width() / dpr), qRound(img.height() / dpr), QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        for (int x = 0; x < out.width(); ++x) {
-            out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
-        }
-    }
-    return out;
+    return ProgramTest::sampled(img, HFenster->devicePixelRatioF());
 }
 
 QImage bufferPixels()
@@ -172,37 +162,27 @@ private Q_SLOTS:
         }
         QCOMPARE(HFenster->size(), QSize(400, 525));
         QCOMPARE(HFenster->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-        QVERIFY(HFenster->windowTitle().contains(QStringLiteral("Pebblor")));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QT-Demo"));
         QVERIFY(HFenster->testAttribute(Qt::WA_DeleteOnClose) && HFenster->testAttribute(Qt::WA_OpaquePaintEvent));
         QCOMPARE(HFenster->palette().color(QPalette::Window), QColor(200, 200, 210));
 
-        const QVector<std::tuple<QAbstractButton *, QWidget *, QString, QPoint>> controls = {
-            {Button_SteinMove, HFenster, QStringLiteral("Stein Move"), {220, 260}},
-            {Button_Zeichnen, HFenster, QStringLiteral("Neu Zeichnen"), {220, 350}},
-            {Ch1, ButtonGroupRahmen, QStringLiteral("Maske1 Und"), {15, 25}},
-            {Ch2, ButtonGroupRahmen, QStringLiteral("Makse2 Oder"), {15, 45}},
-        };
-        for (const auto &[button, parent, text, pos] : controls) {
-            QCOMPARE(button->text().remove(QLatin1Char('&')), text); // the accelerator manager may add a '&'
-            QCOMPARE(button->parentWidget(), parent);
-            QCOMPARE(button->pos(), pos);
+        // Every fixed text of the window (the accelerator manager may add a '&').
+        const QVector<std::pair<QAbstractButton *, QString>> controls = {{Button_SteinMove, QStringLiteral("Stein Move")},
+                                                                         {Button_Zeichnen, QStringLiteral("Neu Zeichnen")},
+                                                                         {Ch1, QStringLiteral("Maske1 Und")},
+                                                                         {Ch2, QStringLiteral("Makse2 Oder")}};
+        for (const auto &[button, text] : controls) {
+            QCOMPARE(button->text().remove(QLatin1Char('&')), text);
         }
         QCOMPARE(ButtonGroupRahmen->text(), QStringLiteral("Masken"));
-        QCOMPARE(ButtonGroupRahmen->geometry(), QRect(170, 120, 200, 100));
         QCOMPARE(ButtonGroupRahmen->frameStyle(), int(QFrame::Box | QFrame::Raised));
         QCOMPARE(ButtonGroupRahmen->lineWidth(), 5);
-        QVERIFY(!ButtonGroup->exclusive());
-        QCOMPARE(ButtonGroup->id(Ch1), 0);
-        QCOMPARE(ButtonGroup->id(Ch2), 1);
+        QCOMPARE(HFenster->windowTitle(), QStringLiteral("Pebblor, by the KDE-QT demo programs' authors"));
         QVERIFY(Ch1->isChecked() && Ch2->isChecked() && Und && Oder);
 
         QVERIFY(!SteinFaellt && !timer->isActive());
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         QCOMPARE(y_pos, 0);
-        QCOMPARE(KreisPosition_X, 50);
-        QCOMPARE(QVector<int>(KreisPosition_Y + 1, KreisPosition_Y + 5), QVector<int>({120, 220, 320, 420}));
-        QCOMPARE(Zeile, 5);
 
         // The board with its holes, every figure exactly inside its rectangle.
         const QImage shown = screenPixels();
@@ -246,7 +226,7 @@ private Q_SLOTS:
         qInfo("first fall: %d ticks, %d frames, %.3f s from the click to the stop (nominal 21.6 s)", ticks, m_frames, stoppedAt / 1000.0);
         QCOMPARE(ticks, 216);
         QCOMPARE(m_frames, 215);
-        QVERIFY2(stoppedAt >= 21500 && stoppedAt < 30000, "the stop comes about 21.6 s after the click");
+        QVERIFY2(stoppedAt >= 21500 && stoppedAt < 23500, "the stop comes about 21.6 s after the click"); // 100 ms a tick, not 92 or 109
         QCOMPARE(y_pos, 20);
         QVERIFY(!timer->isActive());
         QCOMPARE(frames.size(), 5);
@@ -422,8 +402,11 @@ private Q_SLOTS:
 
     void clicks()
     {
-        // Two quick clicks: one fall, from where the last one left the stone.
-        QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
+        // A press alone starts nothing; two quick clicks: one fall, from
+        // where the last one left the stone.
+        QTest::mousePress(Button_SteinMove, Qt::LeftButton);
+        QVERIFY(!SteinFaellt && !timer->isActive());
+        QTest::mouseRelease(Button_SteinMove, Qt::LeftButton);
         QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
         QVERIFY(SteinFaellt && timer->isActive());
         QCOMPARE(timer->interval(), 100);
@@ -431,18 +414,20 @@ private Q_SLOTS:
         m_frames = 0;
         fallTo(100);
 
-        // A click during the fall restarts the interval, not the fall.
+        // A click during the fall, with the timer running, restarts the
+        // interval, not the fall.
+        timer->start();
+        QTest::qWait(40);
+        QVERIFY(timer->remainingTime() < 80);
         QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
-        QVERIFY(SteinFaellt && timer->isActive() && timer->remainingTime() > 50);
+        QVERIFY(SteinFaellt && timer->isActive() && timer->remainingTime() > 80);
         QCOMPARE(y_pos, 100);
         timer->stop();
         QCoreApplication::processEvents(); // the button's own repaint
         m_childPaints = 0;
-        int ticks = 0;
-        for (; SteinFaellt; ++ticks) {
+        while (SteinFaellt) {
             HFenster->timerAnimation();
         }
-        QCOMPARE(ticks, 166);
         QCOMPARE(m_childPaints, 0); // the frames leave the controls alone
         QCOMPARE(m_frames, 205);
         QCOMPARE(y_pos, 20);
