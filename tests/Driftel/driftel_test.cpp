@@ -13,7 +13,6 @@
 #endif
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
@@ -34,14 +33,12 @@ class DriftelTest : public QObject
 private:
     QRect m_text; // the text's ink relative to its base point
 
-    // What the window shows in device pixels (read from its backing store:
-    // the offscreen platform's screen grab covers only a part of a window
-    // when the device pixel ratio is above 1), and sampled at the centre of
+    // What the window shows in device pixels, and sampled at the centre of
     // each window pixel: the picture the checks expect at any ratio.
     static QImage devicePixels()
     {
         QCoreApplication::processEvents();
-        return static_cast<QImage *>(pFenster->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32);
+        return ProgramTest::backingStorePixels(pFenster);
     }
     static QImage screen()
     {
@@ -118,8 +115,8 @@ private Q_SLOTS:
         const QPoint start(100, 200), p(300, 420);
         const Step press{Press, p};
         QTest::newRow("press elsewhere") << QVector<Step>{press} << p << start << Picture::Expected{start, true, {p}} << -1;
-        QTest::newRow("press where it is, right button") << QVector<Step>{press, {Press, p, Qt::RightButton}} << p << p << Picture::Expected{start, true, {p}}
-                                                         << 1;
+        QTest::newRow("press where it is, right button")
+            << QVector<Step>{press, {Press, p, Qt::RightButton}} << p << p << Picture::Expected{start, true, {p}} << 1;
         QTest::newRow("move with no button") << QVector<Step>{press, {Move, {500, 60}, {}}} << p << start << Picture::Expected{start, true, {p}} << 1;
         QTest::newRow("past left and top, middle button")
             << QVector<Step>{press, {Move, {-900, -700}, Qt::MiddleButton}} << QPoint(-900, -700) << p << Picture::Expected{start, true, {}} << -1;
@@ -135,8 +132,8 @@ private Q_SLOTS:
         const QVector<Step> dragUp{{Press, {200, 470}}, {Move, {300, 400}}, {Move, {350, 330}}};
         QTest::newRow("drag up") << dragUp << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{350, 330}}} << -1;
         // A paint with no mouse event toggles both figures once more.
-        QTest::newRow("paint") << (dragUp + QVector<Step>{{Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400)
-                               << Picture::Expected{start, true, {{300, 400}}} << -1;
+        QTest::newRow("paint") << (dragUp + QVector<Step>{{Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{300, 400}}}
+                               << -1;
         QTest::newRow("paint again") << (dragUp + QVector<Step>{{Paint, {}}, {Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400)
                                      << Picture::Expected{start, true, {{350, 330}}} << 3;
     }

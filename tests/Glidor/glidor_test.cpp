@@ -78,13 +78,13 @@ private Q_SLOTS:
             S::SliderAction action;
             int value;
             const char *shown;
-        } steps[] = {{hor, S::SliderNoAction, 37, "37"},     {hor, S::SliderSingleStepAdd, 38, "38"}, {hor, S::SliderSingleStepSub, 37, "37"},
-                     {hor, S::SliderPageStepAdd, 47, "47"},  {hor, S::SliderPageStepSub, 37, "37"},   {hor, S::SliderNoAction, 0, "0"},
-                     {hor, S::SliderSingleStepSub, 0, ""},   {hor, S::SliderPageStepSub, 0, ""},      {hor, S::SliderToMaximum, 100, "100"},
-                     {hor, S::SliderPageStepAdd, 100, ""},   {ver, S::SliderNoAction, 63, "63"},      {ver, S::SliderSingleStepAdd, 64, "64"},
-                     {ver, S::SliderSingleStepSub, 63, "63"}, {ver, S::SliderPageStepAdd, 73, "73"},  {ver, S::SliderPageStepSub, 63, "63"},
-                     {ver, S::SliderNoAction, 95, "95"},     {ver, S::SliderPageStepAdd, 100, "100"}, {ver, S::SliderSingleStepAdd, 100, ""},
-                     {ver, S::SliderNoAction, 3, "3"},       {ver, S::SliderPageStepSub, 0, "0"}};
+        } steps[] = {{hor, S::SliderNoAction, 37, "37"},      {hor, S::SliderSingleStepAdd, 38, "38"}, {hor, S::SliderSingleStepSub, 37, "37"},
+                     {hor, S::SliderPageStepAdd, 47, "47"},   {hor, S::SliderPageStepSub, 37, "37"},   {hor, S::SliderNoAction, 0, "0"},
+                     {hor, S::SliderSingleStepSub, 0, ""},    {hor, S::SliderPageStepSub, 0, ""},      {hor, S::SliderToMaximum, 100, "100"},
+                     {hor, S::SliderPageStepAdd, 100, ""},    {ver, S::SliderNoAction, 63, "63"},      {ver, S::SliderSingleStepAdd, 64, "64"},
+                     {ver, S::SliderSingleStepSub, 63, "63"}, {ver, S::SliderPageStepAdd, 73, "73"},   {ver, S::SliderPageStepSub, 63, "63"},
+                     {ver, S::SliderNoAction, 95, "95"},      {ver, S::SliderPageStepAdd, 100, "100"}, {ver, S::SliderSingleStepAdd, 100, ""},
+                     {ver, S::SliderNoAction, 3, "3"},        {ver, S::SliderPageStepSub, 0, "0"}};
         for (const auto &step : steps) {
             statusbar->clearMessage();
             if (step.action == S::SliderNoAction) {

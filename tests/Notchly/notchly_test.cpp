@@ -77,7 +77,6 @@ private Q_SLOTS:
             const QString digits = QString::fromLatin1(v.digits);
             QCOMPARE(shown(), digits);
             QCOMPARE(slider->value(), digits.trimmed().toInt());
-            QCOMPARE(lcd->intValue(), slider->value());
         }
     }
 
@@ -99,19 +98,16 @@ private Q_SLOTS:
                     {0, Qt::Key_Left, 0},
                     {0, Qt::Key_Down, 0},
                     {0, Qt::Key_PageDown, 0},
-                    {0, Qt::Key_Home, 0},
                     {5, Qt::Key_PageDown, 0},
                     {9999, Qt::Key_Right, 9999},
                     {9999, Qt::Key_Up, 9999},
                     {9999, Qt::Key_PageUp, 9999},
-                    {9999, Qt::Key_End, 9999},
                     {9995, Qt::Key_PageUp, 9999}};
         for (const auto &k : keys) {
             slider->setValue(k.from);
             QTest::keyClick(slider, k.key);
             const QString what = QStringLiteral("key %1 from %2").arg(QKeySequence(k.key).toString()).arg(k.from);
             QVERIFY2(slider->value() == k.expected, qPrintable(what));
-            QVERIFY2(lcd->intValue() == k.expected, qPrintable(what));
             QVERIFY2(shown() == QStringLiteral("%1").arg(k.expected, 4), qPrintable(what));
         }
     }

@@ -5,7 +5,6 @@
 #include "screentext.h"
 #include "tockwell.h"
 
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QTime>
@@ -37,7 +36,6 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(statusbar->currentMessage() != before, 5000);
             const QTime now = QTime::currentTime();
             const QString text = statusbar->currentMessage();
-            QVERIFY2(QRegularExpression(QStringLiteral("^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]$")).match(text).hasMatch(), qPrintable(text));
             QCOMPARE(text, Uhr.toString(QStringLiteral("HH:mm:ss")));
             QVERIFY2(!fixedClock || text.startsWith(QLatin1String("07:05:")), qPrintable(text));
             const int late = (Uhr.msecsTo(now) + 86400000) % 86400000; // across midnight too

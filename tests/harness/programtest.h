@@ -13,6 +13,7 @@
 #ifndef PROGRAMTEST_H
 #define PROGRAMTEST_H
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -49,6 +50,15 @@ inline QImage screenPixels(QWidget *window)
 {
     QCoreApplication::processEvents();
     return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a window shows right now in device pixels, read from its backing
+// store: no pending event (a tick, a queued paint) runs first, and unlike the
+// offscreen platform's screen grab it covers the whole window at a device
+// pixel ratio above 1.
+inline QImage backingStorePixels(QWidget *window)
+{
+    return static_cast<QImage *>(window->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32);
 }
 
 // A picture in device pixels sampled at the centre of each window pixel:
