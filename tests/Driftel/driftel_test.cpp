@@ -61,15 +61,6 @@ private:
         }
     }
 
-    static QPoint maus()
-    {
-        return QPoint(MausX, MausY);
-    }
-    static QPoint altMaus()
-    {
-        return QPoint(altMausX, altMausY);
-    }
-
     void verifyPicture(const Picture::Expected &e)
     {
         const QString wrong = Picture::mismatch(screen(), e, m_text);
@@ -152,8 +143,8 @@ private Q_SLOTS:
             init();
         }
         play(steps);
-        QCOMPARE(maus(), now); // stored as delivered, however far outside
-        QCOMPARE(altMaus(), before);
+        QCOMPARE(QPoint(MausX, MausY), now); // stored as delivered, however far outside
+        QCOMPARE(QPoint(altMausX, altMausY), before);
         verifyPicture(picture);
         QVERIFY(sameAs < 0 || screen() == same);
     }
@@ -163,7 +154,7 @@ private Q_SLOTS:
     // mode, at the previous and at the new position.
     void passTogglesTheText()
     {
-        const QPoint from = maus();
+        const QPoint from(MausX, MausY);
         const QPoint to(120, 460);
         const QImage before = devicePixels();
         mouse(Press, to);
@@ -198,7 +189,7 @@ private Q_SLOTS:
         pFenster = nullptr;
         mouse(Press, QPoint(420, 120), Qt::LeftButton, window);
         pFenster = window;
-        QCOMPARE(maus(), QPoint(420, 120));
+        QCOMPARE(QPoint(MausX, MausY), QPoint(420, 120));
         QVERIFY(screen() == before);
 
         mouse(Press, QPoint(40, 380));

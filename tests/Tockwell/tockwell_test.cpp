@@ -15,7 +15,7 @@ class TockwellTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startState()
+    void initTestCase()
     {
         // The test runs before the event loop has delivered anything, so
         // before the first tick: nothing shown yet.
