@@ -9,9 +9,11 @@
 // from our own memory. Leaks are checked by the memcheck tests instead, with
 // a reviewed suppression file (tests/hardening/toolkit.supp).
 
+// The runtime finds them in the dynamic symbol table: they keep default
+// visibility under KDE's compiler settings, which hide everything else.
 extern "C" {
-const char *__asan_default_options();
-const char *__ubsan_default_options();
+__attribute__((visibility("default"))) const char *__asan_default_options();
+__attribute__((visibility("default"))) const char *__ubsan_default_options();
 
 const char *__asan_default_options()
 {

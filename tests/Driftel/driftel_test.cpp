@@ -13,60 +13,52 @@
 #endif
 
 #include <QApplication>
-#include <QBackingStore>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
 
+enum Action { Press, Move, Paint };
+struct Step {
+    Action action;
+    QPoint pos;
+    Qt::MouseButtons buttons = Qt::LeftButton;
+};
 Q_DECLARE_METATYPE(Picture::Expected)
+Q_DECLARE_METATYPE(QVector<Step>)
 
 class DriftelTest : public QObject
 {
     Q_OBJECT
 
 private:
-    enum Action { Press, Move, Paint };
     QRect m_text; // the text's ink relative to its base point
-    QHash<QString, QImage> m_seen; // pictures by the name of the step that made them
 
-    // What the window shows in device pixels (read from its backing store:
-    // the offscreen platform's screen grab covers only a part of a window
-    // when the device pixel ratio is above 1), and sampled at the centre of
+    // What the window shows in device pixels, and sampled at the centre of
     // each window pixel: the picture the checks expect at any ratio.
     static QImage devicePixels()
     {
         QCoreApplication::processEvents();
-        return static_cast<QImage *>(pFenster->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32);
+        return ProgramTest::backingStorePixels(pFenster);
     }
     static QImage screen()
     {
-        const QImage img = devicePixels();
-        const qreal dpr = pFenster->devicePixelRatioF();
-        QImage out(pFenster->size(), QImage::Format_RGB32);
-        for (int y = 0; y < out.height(); ++y) {
-            for (int x = 0; x < out.width(); ++x) {
-                out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
-            }
-        }
-        return out;
+        return ProgramTest::sampled(devicePixels(), pFenster->devicePixelRatioF());
     }
 
     // Through the application, as the platform delivers it (mouse tracking applies).
-    static void mouse(Action action, QPoint pos, Qt::MouseButtons buttons, QWidget *window = pFenster)
+    static void mouse(Action action, QPoint pos, Qt::MouseButtons buttons = Qt::LeftButton, QWidget *window = pFenster)
     {
         const Qt::MouseButton button = action == Press ? Qt::MouseButton(int(buttons)) : Qt::NoButton;
         QMouseEvent e(action == Press ? QEvent::MouseButtonPress : QEvent::MouseMove, pos, window->mapToGlobal(pos), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(window, &e);
     }
-
-    static QPoint maus()
+    // Steps one right after the other, with no event processing between
+    // them: a handler that only asks for a paint shows the last one alone.
+    static void play(const QVector<Step> &steps)
     {
-        return QPoint(MausX, MausY);
-    }
-    static QPoint altMaus()
-    {
-        return QPoint(altMausX, altMausY);
+        for (const Step &s : steps) {
+            s.action == Paint ? pFenster->repaint() : mouse(s.action, s.pos, s.buttons);
+        }
     }
 
     void verifyPicture(const Picture::Expected &e)
@@ -76,91 +68,85 @@ private:
     }
 
 private Q_SLOTS:
-    void startUp()
+    // Start-up resizes and paints at least once; the paint passes cancel
+    // out, so the text stands in copy mode and no square shows.
+    void initTestCase()
     {
         QVERIFY(QTest::qWaitForWindowExposed(pFenster));
-        QCOMPARE(pFenster->size(), QSize(700, 500)); // the X test checks the position
-        QCOMPARE(pFenster->maximumSize(), QSize(700, 500));
-        QCOMPARE(pFenster->minimumSize(), QSize(0, 0));
-        const QString caption = QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   ");
-        QCOMPARE(caption.size(), 39);
-        QCOMPARE(pFenster->windowTitle(), caption);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QT-Demo"));
-
-        // Start-up resizes and paints at least once; the paint passes
-        // cancel out, so the text stands in copy mode and no square shows.
         QString wrong;
         QTRY_VERIFY2((wrong = Picture::checkStart(screen(), &m_text)).isEmpty(), qPrintable(wrong));
-        m_seen[QStringLiteral("start")] = screen();
+        QCOMPARE(pFenster->windowTitle(), QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   "));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QT-Demo"));
     }
 
-    // One step after the other from the start picture. The picture after a
-    // step is the rebuilt buffer with the figure toggled at (100, 200) and at
-    // the current position, whatever the way there.
+    // Every test starts from the start picture: the figure at (100, 200),
+    // the buffer rebuilt there and painted.
+    void init()
+    {
+        pFenster->resize(700, 500);
+        MausX = altMausX = 100;
+        MausY = altMausY = 200;
+        QResizeEvent rebuild(pFenster->size(), pFenster->size());
+        QApplication::sendEvent(pFenster, &rebuild);
+        pFenster->repaint();
+        QTRY_COMPARE(Picture::checkStart(screen(), &m_text), QString());
+    }
+
+    // Steps from the start picture. The picture after them is the rebuilt
+    // buffer with the figure toggled at (100, 200) and at the current
+    // position, whatever the way there.
     void mouseAndPaint_data()
     {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<Qt::MouseButtons>("buttons");
+        QTest::addColumn<QVector<Step>>("steps");
         QTest::addColumn<QPoint>("now");
         QTest::addColumn<QPoint>("before");
         QTest::addColumn<Picture::Expected>("picture");
-        QTest::addColumn<QString>("sameAs"); // the step whose picture must come back exactly
+        QTest::addColumn<int>("sameAs"); // the picture after this many of the steps must come back exactly
 
-        const QPoint start(100, 200);
-        const Qt::MouseButtons left = Qt::LeftButton;
-        QTest::newRow("first press elsewhere") << int(Press) << QPoint(300, 420) << left << QPoint(300, 420) << start
-                                               << Picture::Expected{start, true, {{300, 420}}} << QString();
+        const QPoint start(100, 200), p(300, 420);
+        const Step press{Press, p};
+        QTest::newRow("press elsewhere") << QVector<Step>{press} << p << start << Picture::Expected{start, true, {p}} << -1;
         QTest::newRow("press where it is, right button")
-            << int(Press) << QPoint(300, 420) << Qt::MouseButtons(Qt::RightButton) << QPoint(300, 420) << QPoint(300, 420)
-            << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("move with no button") << int(Move) << QPoint(500, 60) << Qt::MouseButtons() << QPoint(300, 420) << QPoint(300, 420)
-                                             << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("past left and top, middle button") << int(Move) << QPoint(-900, -700) << Qt::MouseButtons(Qt::MiddleButton) << QPoint(-900, -700)
-                                                          << QPoint(300, 420) << Picture::Expected{start, true, {}} << QString();
-        QTest::newRow("past right and bottom") << int(Move) << QPoint(1500, 1200) << left << QPoint(1500, 1200) << QPoint(-900, -700)
-                                               << Picture::Expected{start, true, {}} << QString();
-        QTest::newRow("partly past the right") << int(Move) << QPoint(680, 300) << left << QPoint(680, 300) << QPoint(1500, 1200)
-                                               << Picture::Expected{start, true, {{680, 300}}} << QString();
-        QTest::newRow("partly past left and bottom") << int(Move) << QPoint(-10, 490) << left << QPoint(-10, 490) << QPoint(680, 300)
-                                                     << Picture::Expected{start, true, {{-10, 490}}} << QString();
-        QTest::newRow("dragged back") << int(Move) << QPoint(300, 420) << left << QPoint(300, 420) << QPoint(-10, 490)
-                                      << Picture::Expected{start, true, {{300, 420}}} << QStringLiteral("first press elsewhere");
-        QTest::newRow("press at the start position") << int(Press) << start << left << start << QPoint(300, 420) << Picture::Expected{start, false, {}}
-                                                     << QStringLiteral("start");
-        QTest::newRow("press low") << int(Press) << QPoint(200, 470) << left << QPoint(200, 470) << start << Picture::Expected{start, true, {{200, 470}}}
-                                   << QString();
-        QTest::newRow("drag up") << int(Move) << QPoint(350, 330) << left << QPoint(350, 330) << QPoint(200, 470)
-                                 << Picture::Expected{start, true, {{350, 330}}} << QString();
+            << QVector<Step>{press, {Press, p, Qt::RightButton}} << p << p << Picture::Expected{start, true, {p}} << 1;
+        QTest::newRow("move with no button") << QVector<Step>{press, {Move, {500, 60}, {}}} << p << start << Picture::Expected{start, true, {p}} << 1;
+        QTest::newRow("past left and top, middle button")
+            << QVector<Step>{press, {Move, {-900, -700}, Qt::MiddleButton}} << QPoint(-900, -700) << p << Picture::Expected{start, true, {}} << -1;
+        QTest::newRow("past left and top, then right and bottom") << QVector<Step>{press, {Move, {-900, -700}}, {Move, {1500, 1200}}} << QPoint(1500, 1200)
+                                                                  << QPoint(-900, -700) << Picture::Expected{start, true, {}} << -1;
+        QTest::newRow("partly past the right") << QVector<Step>{{Press, {1500, 1200}}, {Move, {680, 300}}} << QPoint(680, 300) << QPoint(1500, 1200)
+                                               << Picture::Expected{start, true, {{680, 300}}} << -1;
+        QTest::newRow("partly past left and bottom") << QVector<Step>{press, {Move, {680, 300}}, {Move, {-10, 490}}} << QPoint(-10, 490) << QPoint(680, 300)
+                                                     << Picture::Expected{start, true, {{-10, 490}}} << -1;
+        QTest::newRow("dragged back") << QVector<Step>{press, {Move, {-10, 490}}, {Move, p}} << p << QPoint(-10, 490) << Picture::Expected{start, true, {p}}
+                                      << 1;
+        QTest::newRow("press at the start position") << QVector<Step>{press, {Press, start}} << start << p << Picture::Expected{start, false, {}} << 0;
+        const QVector<Step> dragUp{{Press, {200, 470}}, {Move, {300, 400}}, {Move, {350, 330}}};
+        QTest::newRow("drag up") << dragUp << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{350, 330}}} << -1;
         // A paint with no mouse event toggles both figures once more.
-        QTest::newRow("paint") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470)
-                               << Picture::Expected{start, true, {{200, 470}}} << QString();
-        QTest::newRow("paint again") << int(Paint) << QPoint() << Qt::MouseButtons() << QPoint(350, 330) << QPoint(200, 470)
-                                     << Picture::Expected{start, true, {{350, 330}}} << QStringLiteral("drag up");
+        QTest::newRow("paint") << (dragUp + QVector<Step>{{Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{300, 400}}}
+                               << -1;
+        QTest::newRow("paint again") << (dragUp + QVector<Step>{{Paint, {}}, {Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400)
+                                     << Picture::Expected{start, true, {{350, 330}}} << 3;
     }
     void mouseAndPaint()
     {
-        QFETCH(int, action);
-        QFETCH(QPoint, pos);
-        QFETCH(Qt::MouseButtons, buttons);
+        QFETCH(QVector<Step>, steps);
         QFETCH(QPoint, now);
         QFETCH(QPoint, before);
         QFETCH(Picture::Expected, picture);
-        QFETCH(QString, sameAs);
+        QFETCH(int, sameAs);
 
-        if (action == Paint) {
-            pFenster->repaint();
-        } else {
-            mouse(Action(action), pos, buttons); // repaints before it returns
+        QImage same;
+        if (sameAs >= 0) {
+            play(steps.mid(0, sameAs));
+            same = screen();
+            init();
         }
-        QCOMPARE(maus(), now); // stored as delivered, however far outside
-        QCOMPARE(altMaus(), before);
-        const QImage shown = screen();
+        play(steps);
+        QCOMPARE(QPoint(MausX, MausY), now); // stored as delivered, however far outside
+        QCOMPARE(QPoint(altMausX, altMausY), before);
         verifyPicture(picture);
-        if (!sameAs.isEmpty()) {
-            QVERIFY(shown == m_seen.value(sameAs));
-        }
-        m_seen[QString::fromLatin1(QTest::currentDataTag())] = shown;
+        QVERIFY(sameAs < 0 || screen() == same);
     }
 
 #ifndef DRIFTEL2
@@ -168,10 +154,10 @@ private Q_SLOTS:
     // mode, at the previous and at the new position.
     void passTogglesTheText()
     {
-        const QPoint from = maus();
+        const QPoint from(MausX, MausY);
         const QPoint to(120, 460);
         const QImage before = devicePixels();
-        mouse(Press, to, Qt::LeftButton);
+        mouse(Press, to);
         const QImage after = devicePixels();
 
         QImage toggled(before.size(), QImage::Format_RGB32);
@@ -203,11 +189,11 @@ private Q_SLOTS:
         pFenster = nullptr;
         mouse(Press, QPoint(420, 120), Qt::LeftButton, window);
         pFenster = window;
-        QCOMPARE(maus(), QPoint(420, 120));
+        QCOMPARE(QPoint(MausX, MausY), QPoint(420, 120));
         QVERIFY(screen() == before);
 
-        mouse(Press, QPoint(40, 380), Qt::LeftButton);
-        verifyPicture({QPoint(100, 200), true, {{40, 380}}}); // nothing left at (420, 120) or (350, 330)
+        mouse(Press, QPoint(40, 380));
+        verifyPicture({QPoint(100, 200), true, {{40, 380}}}); // nothing left at (420, 120)
     }
 
     // A resize rebuilds the buffer; the paint that follows it toggles both
@@ -216,7 +202,7 @@ private Q_SLOTS:
     void resizing()
     {
         const QPoint b(40, 380);
-        mouse(Press, b, Qt::LeftButton); // previous and current position now equal
+        play({{Press, b}, {Press, b}}); // previous and current position now equal
 
         pFenster->resize(500, 400);
         QCOMPARE(pFenster->size(), QSize(500, 400));
@@ -238,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(Picture::count(shown, QRect(699, 0, 1, 300), Picture::Black), 300);
 
         const QPoint c(60, 150);
-        mouse(Move, c, Qt::LeftButton);
+        mouse(Move, c);
         verifyPicture({b, true, {c}});
         pFenster->resize(600, 450);
         QTRY_COMPARE(screen().size(), QSize(600, 450));

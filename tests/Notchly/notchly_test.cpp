@@ -12,13 +12,14 @@
 #include <QTest>
 
 #include <climits>
+#include <memory>
 
 class NotchlyTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QSignalSpy *m_messages = nullptr;
+    std::unique_ptr<QSignalSpy> m_messages; // made anew for every test function
 
     // The digits on the screen, read from the display's segments.
     static QString shown()
@@ -27,13 +28,27 @@ private:
     }
 
 private Q_SLOTS:
-    // The display shows 0; the (empty) status bar is clear of the slider.
-    void startState()
+    // The slider at its left end, the display showing 0, both found by
+    // their object names; the (empty) status bar clear of the slider.
+    void initTestCase()
     {
-        m_messages = new QSignalSpy(statusbar, SIGNAL(messageChanged(QString)));
-        ProgramTest::checkFixedWindow(top, statusbar);
+        ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT Slider test!"));
+        QCOMPARE(top->findChild<QLCDNumber *>(QStringLiteral("lcd")), lcd);
+        QCOMPARE(top->findChild<QSlider *>(QStringLiteral("slider")), slider);
+        QCOMPARE(slider->value(), 0);
         QCOMPARE(shown(), QStringLiteral("   0"));
         QVERIFY(statusbar->mapTo(top, QPoint(0, 0)).y() >= slider->geometry().bottom());
+    }
+
+    // Nothing that happens in the window writes into the status bar.
+    void init()
+    {
+        m_messages = std::make_unique<QSignalSpy>(statusbar, SIGNAL(messageChanged(QString)));
+    }
+    void cleanup()
+    {
+        QCOMPARE(m_messages->count(), 0);
+        QVERIFY(statusbar->currentMessage().isEmpty());
     }
 
     // Every digit in every position, blanks before short numbers, and values
@@ -62,7 +77,6 @@ private Q_SLOTS:
             const QString digits = QString::fromLatin1(v.digits);
             QCOMPARE(shown(), digits);
             QCOMPARE(slider->value(), digits.trimmed().toInt());
-            QCOMPARE(lcd->intValue(), slider->value());
         }
     }
 
@@ -84,28 +98,18 @@ private Q_SLOTS:
                     {0, Qt::Key_Left, 0},
                     {0, Qt::Key_Down, 0},
                     {0, Qt::Key_PageDown, 0},
-                    {0, Qt::Key_Home, 0},
                     {5, Qt::Key_PageDown, 0},
                     {9999, Qt::Key_Right, 9999},
                     {9999, Qt::Key_Up, 9999},
                     {9999, Qt::Key_PageUp, 9999},
-                    {9999, Qt::Key_End, 9999},
                     {9995, Qt::Key_PageUp, 9999}};
         for (const auto &k : keys) {
             slider->setValue(k.from);
             QTest::keyClick(slider, k.key);
             const QString what = QStringLiteral("key %1 from %2").arg(QKeySequence(k.key).toString()).arg(k.from);
             QVERIFY2(slider->value() == k.expected, qPrintable(what));
-            QVERIFY2(lcd->intValue() == k.expected, qPrintable(what));
             QVERIFY2(shown() == QStringLiteral("%1").arg(k.expected, 4), qPrintable(what));
         }
-    }
-
-    void statusBarNeverWritten()
-    {
-        QCOMPARE(m_messages->count(), 0);
-        QVERIFY(statusbar->currentMessage().isEmpty());
-        delete m_messages;
     }
 };
 

@@ -5,7 +5,6 @@
 #include "programtest.h"
 
 #include <QBackingStore>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -49,18 +48,9 @@ QString mismatches(const QImage &img, const QVector<Probe> &probes)
         QVERIFY2(m.isEmpty(), qPrintable(m));                                                                                                                  \
     } while (0)
 
-// One sample per window pixel, at its centre, of a picture in device
-// pixels: at any device pixel ratio the picture the checks expect.
 QImage sampled(const QImage &img)
 {
-    const qreal dpr = HFenster->devicePixelRatioF();
-    QImage out(qRound(img.width() / dpr), qRound(img.height() / dpr), QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        for (int x = 0; x < out.width(); ++x) {
-            out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
-        }
-    }
-    return out;
+    return ProgramTest::sampled(img, HFenster->devicePixelRatioF());
 }
 
 QImage bufferPixels()
@@ -72,13 +62,10 @@ QImage bufferImage()
     return sampled(bufferPixels());
 }
 
-// What the window shows right now, read from its backing store: unlike
-// ProgramTest::screenPixels() it lets no pending event (a tick, a queued
-// paint) run first, and unlike the offscreen platform's screen grab it
-// covers the whole window at a device pixel ratio above 1.
+// What the window shows right now (no pending event runs first).
 QImage screenNow()
 {
-    return sampled(static_cast<QImage *>(HFenster->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32));
+    return sampled(ProgramTest::backingStorePixels(HFenster));
 }
 QImage screenPixels()
 {
@@ -155,54 +142,25 @@ private Q_SLOTS:
         for (QWidget *w : {(QWidget *)HFenster, (QWidget *)Button_SteinMove, (QWidget *)Button_Zeichnen, (QWidget *)ButtonGroupRahmen}) {
             w->installEventFilter(this);
         }
-    }
-
-    // Every test starts idle with both mask steps on and the window's size.
-    void init()
-    {
-        endFall();
-        setMasks(true, true);
-        HFenster->resize(400, 525);
-    }
-
-    void startState()
-    {
-        if (HFenster->devicePixelRatioF() == 1) { // on a HiDPI screen Qt rounds the position to the screen's pixels
-            QCOMPARE(HFenster->frameGeometry().topLeft(), QPoint(1, 1));
-        }
-        QCOMPARE(HFenster->size(), QSize(400, 525));
-        QCOMPARE(HFenster->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-        QVERIFY(HFenster->windowTitle().contains(QStringLiteral("Pebblor")));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("QT-Demo"));
-        QVERIFY(HFenster->testAttribute(Qt::WA_DeleteOnClose) && HFenster->testAttribute(Qt::WA_OpaquePaintEvent));
-        QCOMPARE(HFenster->palette().color(QPalette::Window), QColor(200, 200, 210));
 
-        const QVector<std::tuple<QAbstractButton *, QWidget *, QString, QPoint>> controls = {
-            {Button_SteinMove, HFenster, QStringLiteral("Stein Move"), {220, 260}},
-            {Button_Zeichnen, HFenster, QStringLiteral("Neu Zeichnen"), {220, 350}},
-            {Ch1, ButtonGroupRahmen, QStringLiteral("Maske1 Und"), {15, 25}},
-            {Ch2, ButtonGroupRahmen, QStringLiteral("Makse2 Oder"), {15, 45}},
-        };
-        for (const auto &[button, parent, text, pos] : controls) {
-            QCOMPARE(button->text().remove(QLatin1Char('&')), text); // the accelerator manager may add a '&'
-            QCOMPARE(button->parentWidget(), parent);
-            QCOMPARE(button->pos(), pos);
+        // Every fixed text of the window (the accelerator manager may add a '&').
+        const QVector<std::pair<QAbstractButton *, QString>> controls = {{Button_SteinMove, QStringLiteral("Stein Move")},
+                                                                         {Button_Zeichnen, QStringLiteral("Neu Zeichnen")},
+                                                                         {Ch1, QStringLiteral("Maske1 Und")},
+                                                                         {Ch2, QStringLiteral("Makse2 Oder")}};
+        for (const auto &[button, text] : controls) {
+            QCOMPARE(button->text().remove(QLatin1Char('&')), text);
         }
         QCOMPARE(ButtonGroupRahmen->text(), QStringLiteral("Masken"));
-        QCOMPARE(ButtonGroupRahmen->geometry(), QRect(170, 120, 200, 100));
         QCOMPARE(ButtonGroupRahmen->frameStyle(), int(QFrame::Box | QFrame::Raised));
         QCOMPARE(ButtonGroupRahmen->lineWidth(), 5);
-        QVERIFY(!ButtonGroup->exclusive());
-        QCOMPARE(ButtonGroup->id(Ch1), 0);
-        QCOMPARE(ButtonGroup->id(Ch2), 1);
+        QCOMPARE(HFenster->windowTitle(), QStringLiteral("Pebblor, by the KDE-QT demo programs' authors"));
         QVERIFY(Ch1->isChecked() && Ch2->isChecked() && Und && Oder);
 
         QVERIFY(!SteinFaellt && !timer->isActive());
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
         QCOMPARE(y_pos, 0);
-        QCOMPARE(KreisPosition_X, 50);
-        QCOMPARE(QVector<int>(KreisPosition_Y + 1, KreisPosition_Y + 5), QVector<int>({120, 220, 320, 420}));
-        QCOMPARE(Zeile, 5);
 
         // The board with its holes, every figure exactly inside its rectangle.
         const QImage shown = screenPixels();
@@ -216,12 +174,20 @@ private Q_SLOTS:
         m_cleanBoard = shown.copy(picture);
     }
 
+    // Every test starts idle with both mask steps on and the window's size.
+    void init()
+    {
+        endFall();
+        setMasks(true, true);
+        HFenster->resize(400, 525);
+    }
+
     // The one fall on the real timer, the first after start-up: it begins
     // 20 pixels higher than any later one. Its pace is reported here.
     void firstFall()
     {
-        if (HFenster->devicePixelRatioF() != 1) {
-            QSKIP("timed at a device pixel ratio of 1 only");
+        if (HFenster->devicePixelRatioF() != 1 || y_pos != 0) {
+            QSKIP("timed at a device pixel ratio of 1 only, as the first fall");
         }
         QMap<int, QImage> frames; // by y_pos
         int ticks = 0;
@@ -246,10 +212,9 @@ private Q_SLOTS:
         qInfo("first fall: %d ticks, %d frames, %.3f s from the click to the stop (nominal 21.6 s)", ticks, m_frames, stoppedAt / 1000.0);
         QCOMPARE(ticks, 216);
         QCOMPARE(m_frames, 215);
-        QVERIFY2(stoppedAt >= 21500 && stoppedAt < 30000, "the stop comes about 21.6 s after the click");
+        QVERIFY2(stoppedAt >= 21500 && stoppedAt < 23500, "the stop comes about 21.6 s after the click"); // 100 ms a tick, not 92 or 109
         QCOMPARE(y_pos, 20);
         QVERIFY(!timer->isActive());
-        QCOMPARE(frames.size(), 5);
 
         // First frame: the stone's top edge at -8, cut off by the window.
         CHECK_PIXELS(frames[2], {{75, 0, red}, {75, 40, red}, {75, 42, background}, {75, 60, blue}});
@@ -422,8 +387,11 @@ private Q_SLOTS:
 
     void clicks()
     {
-        // Two quick clicks: one fall, from where the last one left the stone.
-        QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
+        // A press alone starts nothing; two quick clicks: one fall, from
+        // where the last one left the stone.
+        QTest::mousePress(Button_SteinMove, Qt::LeftButton);
+        QVERIFY(!SteinFaellt && !timer->isActive());
+        QTest::mouseRelease(Button_SteinMove, Qt::LeftButton);
         QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
         QVERIFY(SteinFaellt && timer->isActive());
         QCOMPARE(timer->interval(), 100);
@@ -431,18 +399,20 @@ private Q_SLOTS:
         m_frames = 0;
         fallTo(100);
 
-        // A click during the fall restarts the interval, not the fall.
+        // A click during the fall, with the timer running, restarts the
+        // interval, not the fall.
+        timer->start();
+        QTest::qWait(40);
+        QVERIFY(timer->remainingTime() < 80);
         QTest::mouseClick(Button_SteinMove, Qt::LeftButton);
-        QVERIFY(SteinFaellt && timer->isActive() && timer->remainingTime() > 50);
+        QVERIFY(SteinFaellt && timer->isActive() && timer->remainingTime() > 80);
         QCOMPARE(y_pos, 100);
         timer->stop();
         QCoreApplication::processEvents(); // the button's own repaint
         m_childPaints = 0;
-        int ticks = 0;
-        for (; SteinFaellt; ++ticks) {
+        while (SteinFaellt) {
             HFenster->timerAnimation();
         }
-        QCOMPARE(ticks, 166);
         QCOMPARE(m_childPaints, 0); // the frames leave the controls alone
         QCOMPARE(m_frames, 205);
         QCOMPARE(y_pos, 20);
@@ -455,31 +425,22 @@ private Q_SLOTS:
     }
 
     // Only the numbers of the two boxes count; the flag follows its box.
-    void checkButtonNumbers_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("und");
-        QTest::addColumn<bool>("oder");
-        QTest::newRow("0") << 0 << false << true;
-        QTest::newRow("1") << 1 << true << false;
-        QTest::newRow("2") << 2 << true << true;
-        QTest::newRow("-1") << -1 << true << true;
-        QTest::newRow("INT_MIN") << INT_MIN << true << true;
-    }
     void checkButtonNumbers()
     {
-        QFETCH(int, id);
-        QFETCH(bool, und);
-        QFETCH(bool, oder);
-        Ch1->setChecked(false); // no click: the flags still say on
-        Ch2->setChecked(false);
-        m_paints = 0;
-        QVERIFY(QMetaObject::invokeMethod(HFenster, "CheckButton", Q_ARG(int, id))); // reached by signature, as connected
-        QVERIFY(Und == und && Oder == oder);
-        QCOMPARE(m_paints, 0);
-        Ch1->setChecked(true);
-        Ch2->setChecked(true);
-        Und = Oder = true;
+        const struct {
+            int id;
+            bool und, oder;
+        } numbers[] = {{0, false, true}, {1, true, false}, {2, true, true}, {-1, true, true}, {INT_MIN, true, true}};
+        for (const auto &n : numbers) {
+            Ch1->setChecked(false); // no click: the flags still say on
+            Ch2->setChecked(false);
+            m_paints = 0;
+            QVERIFY(QMetaObject::invokeMethod(HFenster, "CheckButton", Q_ARG(int, n.id))); // reached by signature, as connected
+            QVERIFY2(Und == n.und && Oder == n.oder && m_paints == 0, qPrintable(QString::number(n.id)));
+            Ch1->setChecked(true);
+            Ch2->setChecked(true);
+            Und = Oder = true;
+        }
     }
 
     // "Neu Zeichnen" during a fall: a clean board on the screen at once,

@@ -27,21 +27,16 @@ private:
         return m_dir.filePath(QStringLiteral("clock"));
     }
 
-    // The program's clock then reads `fake` at real time `real` (both in ms since the epoch, UTC).
-    void setClock(qint64 fake, qint64 real) const
+    // The program's clock reads `fake` (ms since the epoch, UTC) `ahead` ms from now.
+    void setClock(qint64 fake, qint64 ahead = 0) const
     {
         // Written aside and renamed: the program reads the file at every look at the clock.
         QSaveFile f(clockFile());
-        const qint64 offset = fake - real;
+        const qint64 offset = fake - QDateTime::currentMSecsSinceEpoch() - ahead;
         if (f.open(QIODevice::WriteOnly)) {
             f.write(QByteArray::number(double(offset) / 1000.0, 'f', 3).prepend(offset >= 0 ? "+" : ""));
             f.commit();
         }
-    }
-
-    static qint64 now()
-    {
-        return QDateTime::currentMSecsSinceEpoch();
     }
 
     static qint64 at(const char *utc)
@@ -61,7 +56,7 @@ private Q_SLOTS:
         const qint64 midnight = at("2026-01-02T00:00:00Z");
         QElapsedTimer sinceStart;
         sinceStart.start();
-        setClock(midnight - 10000, now());
+        setClock(midnight - 10000);
 
         XProgram p(X11Test::server(), QStringLiteral(PROGRAM_BINARY));
         p.setEnvironment(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAKETIME_LIBRARY));
@@ -72,7 +67,7 @@ private Q_SLOTS:
         p.setEnvironment(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
         p.setEnvironment(QStringLiteral("TZ"), QStringLiteral("UTC"));
         QVERIFY(X11Test::openFixedWindow(p, QStringLiteral("KDE-QT Tockwell test!")));
-        setClock(midnight - 10000, now()); // again, however long the start took
+        setClock(midnight - 10000); // again, however long the start took
 
         const QRect bar(0, 440, 700, 60); // the status bar along the bottom edge
         const auto shows = [&](const QStringList &candidates) {
@@ -104,7 +99,7 @@ private Q_SLOTS:
                 4000);
         };
         QVERIFY(nextTick());
-        setClock(midnight - 2500, now() + 1000);
+        setClock(midnight - 2500, 1000);
 
         // The passage through midnight, as it comes on the screen.
         QStringList seen;
@@ -124,7 +119,7 @@ private Q_SLOTS:
         // at the next one; a second either way when the test saw that tick late.
         for (const char *time : {"2026-03-04T07:05:09Z", "2025-12-31T00:09:03Z"}) {
             QVERIFY(nextTick());
-            setClock(at(time) + 500, now() + 1000);
+            setClock(at(time) + 500, 1000);
             QStringList near;
             for (int s = -1; s <= 1; ++s) {
                 near << hms(at(time) + s * 1000);

@@ -5,6 +5,7 @@
 #include "wavelry.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -26,33 +27,62 @@ private:
 
 private Q_SLOTS:
     // FM is on and named without any click.
-    void startState()
+    void initTestCase()
     {
-        ProgramTest::checkFixedWindow(top, statusbar);
+        ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT RadioButton test!"));
         checkOnlyOn(1);
         QCOMPARE(statusbar->currentMessage(), QStringLiteral("FM is true!"));
     }
 
+    // Every test starts with FM on and the status bar blank.
+    void init()
+    {
+        QTest::mouseClick(b1, Qt::LeftButton, {}, QPoint(8, b1->height() / 2));
+        statusbar->clearMessage();
+    }
+
+    // Every fixed text of the window (the accelerator manager may add a '&').
+    void fixedTexts_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("group title") << grRahmen->title() << QStringLiteral("RadioButton");
+        QTest::newRow("FM") << b1->text().remove(QLatin1Char('&')) << QStringLiteral("FM");
+        QTest::newRow("AM") << b2->text().remove(QLatin1Char('&')) << QStringLiteral("AM");
+        QTest::newRow("LW") << b3->text().remove(QLatin1Char('&')) << QStringLiteral("LW");
+    }
+    void fixedTexts()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, text);
+        QCOMPARE(shown, text);
+    }
+
     // Real clicks on the buttons, one after the other; the status bar names
-    // the band and exactly one button is on at every step.
+    // the band at the release, and exactly one button is on at every step.
     void clicks_data()
     {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QVector<int>>("buttons");
         QTest::addColumn<QString>("text");
-        QTest::newRow("AM") << 2 << QStringLiteral("AM is true!");
-        QTest::newRow("LW") << 3 << QStringLiteral("LW is true!");
-        QTest::newRow("LW again") << 3 << QStringLiteral("LW is true!");
-        QTest::newRow("FM") << 1 << QStringLiteral("FM is true!");
-        QTest::newRow("FM again") << 1 << QStringLiteral("FM is true!");
-        QTest::newRow("AM after FM") << 2 << QStringLiteral("AM is true!");
+        QTest::newRow("AM") << QVector<int>{2} << QStringLiteral("AM is true!");
+        QTest::newRow("LW") << QVector<int>{3} << QStringLiteral("LW is true!");
+        QTest::newRow("LW again") << QVector<int>{3, 3} << QStringLiteral("LW is true!");
+        QTest::newRow("FM after LW") << QVector<int>{3, 1} << QStringLiteral("FM is true!");
+        QTest::newRow("FM again") << QVector<int>{1} << QStringLiteral("FM is true!");
+        QTest::newRow("AM after FM") << QVector<int>{3, 1, 2} << QStringLiteral("AM is true!");
     }
     void clicks()
     {
-        QFETCH(int, button);
+        QFETCH(QVector<int>, buttons);
         QFETCH(QString, text);
-        QAbstractButton *b = gr->button(button);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-        checkOnlyOn(button);
+        for (int button : buttons) {
+            QAbstractButton *b = gr->button(button);
+            const QString before = statusbar->currentMessage();
+            QTest::mousePress(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+            QCOMPARE(statusbar->currentMessage(), before); // a press alone names nothing
+            QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+            checkOnlyOn(button);
+        }
         QCOMPARE(statusbar->currentMessage(), text);
     }
 
@@ -60,9 +90,10 @@ private Q_SLOTS:
     // connection does, leave the message alone.
     void otherNumbersAreIgnored()
     {
+        statusbar->showMessage(QStringLiteral("shown"));
         for (int number : {0, 4, -1, INT_MIN, INT_MAX}) {
             QVERIFY(QMetaObject::invokeMethod(top, "RButton", Q_ARG(int, number)));
-            QVERIFY2(statusbar->currentMessage() == QStringLiteral("AM is true!"), qPrintable(QString::number(number)));
+            QVERIFY2(statusbar->currentMessage() == QStringLiteral("shown"), qPrintable(QString::number(number)));
         }
     }
 };

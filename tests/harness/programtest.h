@@ -13,12 +13,14 @@
 #ifndef PROGRAMTEST_H
 #define PROGRAMTEST_H
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStringList>
 #include <QTest>
@@ -50,12 +52,35 @@ inline QImage screenPixels(QWidget *window)
     return window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// The window every program opens: on the screen, fixed at 700 x 500 on
-// its background, whatever size it is asked for, with the status bar along
+// What a window shows right now in device pixels, read from its backing
+// store: no pending event (a tick, a queued paint) runs first, and unlike the
+// offscreen platform's screen grab it covers the whole window at a device
+// pixel ratio above 1.
+inline QImage backingStorePixels(QWidget *window)
+{
+    return static_cast<QImage *>(window->backingStore()->paintDevice())->copy().convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture in device pixels sampled at the centre of each window pixel:
+// at any device pixel ratio the picture the checks expect.
+inline QImage sampled(const QImage &img, qreal dpr)
+{
+    QImage out(qRound(img.width() / dpr), qRound(img.height() / dpr), QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        for (int x = 0; x < out.width(); ++x) {
+            out.setPixel(x, y, img.pixel(int((x + 0.5) * dpr), int((y + 0.5) * dpr)));
+        }
+    }
+    return out;
+}
+
+// The window every program opens: on the screen, titled, fixed at 700 x 500
+// on its background, whatever size it is asked for, with the status bar along
 // its bottom edge inside it, in bold 14-point Courier with room for a line.
-inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QColor &background = QColor(250, 250, 200))
+inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QString &title, const QColor &background = QColor(250, 250, 200))
 {
     QVERIFY(QTest::qWaitForWindowExposed(top));
+    QCOMPARE(top->windowTitle().isEmpty() ? QGuiApplication::applicationDisplayName() : top->windowTitle(), title); // no caption: the name
     for (const QSize asked : {QSize(900, 700), QSize(300, 200)}) {
         top->resize(asked);
         QCOMPARE(top->size(), QSize(700, 500));
@@ -80,6 +105,7 @@ int run(int argc, char **argv)
     for (int i = 0; i < argc; ++i) {
         testArguments() << QString::fromLocal8Bit(argv[i]);
     }
+    QStandardPaths::setTestModeEnabled(true); // no settings or caches of the user's touched
     // The application object keeps a reference to argc: both live on.
     static int programArgc = 1;
     static char *programArgv[] = {argv[0], nullptr};

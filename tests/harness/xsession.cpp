@@ -42,17 +42,9 @@ bool XServer::start(QSize screen)
 {
     XSetErrorHandler(ignoreXErrors);
     // -displayfd lets the server pick a free display number and tell us.
-    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    const QString arguments = QStringLiteral("-displayfd 1 -screen 0 %1x%2x24 -nolisten tcp -noreset").arg(screen.width()).arg(screen.height());
     m_server.setProcessChannelMode(QProcess::SeparateChannels);
-    m_server.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"),
-                    QStringLiteral("1"),
-                    QStringLiteral("-screen"),
-                    QStringLiteral("0"),
-                    size,
-                    QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp"),
-                    QStringLiteral("-noreset")});
+    m_server.start(QStringLiteral("Xvfb"), arguments.split(QLatin1Char(' ')));
     if (!m_server.waitForStarted(5000)) {
         return false;
     }
