@@ -16,6 +16,7 @@ platform theme and an empty configuration, so that the desktop settings of
 whoever runs the tests cannot change what the programs look like.
 """
 
+import collections
 import os
 import re
 import shutil
@@ -388,18 +389,27 @@ def poke(session, root, entry):
     if session.display == 'wayland':
         control.queryAction().doAction(0)
         return
-    x, y, w, h = control.queryComponent().getExtents(0)  # screen coordinates
-    subprocess.run(['xdotool', 'mousemove', str(x + w // 2), str(y + h // 2), 'click', '1'],
-                   env=session.env, check=True)
+    click(session, control)
     if status is not None:
         bar = status_bar(root)
         wait_until(lambda: bar.name == status, what='the status bar to say "%s" (it says "%s")'
                    % (status, bar.name))
 
 
+def click(session, control, fx=0.5, fy=0.5):
+    """A real left click on an accessible control, at a fraction of its width and height."""
+    x, y, w, h = control.queryComponent().getExtents(0)  # screen coordinates
+    subprocess.run(['xdotool', 'mousemove', str(x + int(w * fx)), str(y + int(h * fy)), 'click', '1'],
+                   env=session.env, check=True)
+
+
 def close_and_check(program):
     """Closes the program's window; it must end with status 0, having printed nothing."""
     program.close()
+    ended_cleanly(program)
+
+
+def ended_cleanly(program):
     status = program.wait()
     if status != 0:
         raise AssertionError('%s ended with status %d' % (program.name, status))
@@ -433,11 +443,7 @@ def close_through_window_manager(session, program):
         raise AssertionError('the window has no title bar (frame extents %s)' % extents.strip())
     subprocess.run(['xdotool', 'mousemove', str(x + w + right - top // 2), str(y - top // 2), 'click', '1'],
                    env=session.env, check=True)
-    status = program.wait()
-    if status != 0:
-        raise AssertionError('%s ended with status %d' % (program.name, status))
-    if program.output():
-        raise AssertionError('%s printed:\n%s' % (program.name, program.output()))
+    ended_cleanly(program)
 
 
 class Picture:
@@ -471,10 +477,8 @@ def contrast_ratio(a, b):
 
 
 def most_common(pixels):
-    counts = {}
-    for p in pixels:
-        counts[p] = counts.get(p, 0) + 1
-    return max(counts, key=counts.get) if counts else None
+    counts = collections.Counter(pixels).most_common(1)
+    return counts[0][0] if counts else None
 
 
 def contrast(picture, box, background=None):

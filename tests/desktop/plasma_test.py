@@ -16,7 +16,7 @@ import re
 import subprocess
 import time
 
-from desktopsession import (Picture, Session, accessibility, application, close_through_window_manager,
+from desktopsession import (Picture, Session, accessibility, application, click, close_through_window_manager,
                             contrast, find, main, most_common, poke, status_bar, wait_until, walk, window)
 
 SCHEMES = ('BreezeDark', 'BreezeLight')
@@ -53,16 +53,8 @@ class Run:
         """A point of the window on the screen."""
         return self.frame[0] + x, self.frame[1] + y
 
-    def extents(self, role, name):
-        return find(self.root, role, name).queryComponent().getExtents(0)
-
-    def click(self, x, y):
-        self.xdotool('mousemove', x, y, 'click', 1)
-
     def click_in(self, role, name, fx=0.5, fy=0.5):
-        """A click at a fraction of a control's width and height."""
-        x, y, w, h = self.extents(role, name)
-        self.click(x + int(w * fx), y + int(h * fy))
+        click(self.session, find(self.root, role, name), fx, fy)
 
     def drag(self, start, end, moves=10):
         self.xdotool('mousemove', *self.at(*start), 'mousedown', 1)
@@ -127,8 +119,9 @@ def glidor(run):
     run.xdotool('click', 4)  # the wheel up, over the vertical bar
     run.shows('8')
     for bar, value in ((hor, 1), (ver, 8)):
-        if find(run.root, *bar).queryValue().currentValue != value:
-            raise AssertionError('%s stands at %g, not %d' % (bar[1], find(run.root, *bar).queryValue().currentValue, value))
+        now = find(run.root, *bar).queryValue().currentValue
+        if now != value:
+            raise AssertionError('%s stands at %g, not %d' % (bar[1], now, value))
 
 
 def quillet(run):
