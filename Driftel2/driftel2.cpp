@@ -143,5 +143,8 @@ int main(int argc, char **argv)
 
     pFenster->show();
     int r = app->exec();
+    // The application object goes before the process ends, and the toolkit's
+    // caches with it: left to the end of the process, Qt 6 reports them there.
+    delete app;
     return r;
 }

@@ -291,5 +291,8 @@ int main(int argc, char **argv)
 
     HFenster->show();
     int r = app->exec();
+    // The application object goes before the process ends, and the toolkit's
+    // caches with it: left to the end of the process, Qt 6 reports them there.
+    delete app;
     return r;
 }
