@@ -48,7 +48,7 @@ int main(int argc, char **argv)
                      QStringLiteral("1.0"),
                      QStringLiteral("A slider coupled to a four-digit LCD number"),
                      KAboutLicense::Custom);
-    // The licence every file carries: KF5's own text for GPL_V2 names
+    // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
         QStringLiteral("This program is distributed under the terms of the GNU General Public License, "

@@ -3,7 +3,7 @@
 
 set(HARNESS_DIR ${CMAKE_CURRENT_LIST_DIR}/../tests/harness)
 set(BENCH_DIR ${CMAKE_CURRENT_LIST_DIR}/../benchmarks)
-set(DEMO_LIBS Qt5::Widgets KF5::XmlGui KF5::CoreAddons KF5::I18n)
+set(DEMO_LIBS Qt::Widgets KF${QT_MAJOR_VERSION}::XmlGui KF${QT_MAJOR_VERSION}::CoreAddons KF${QT_MAJOR_VERSION}::I18n)
 
 # The style the tests run the programs under, whatever the desktop of whoever
 # runs them: Fusion (the tests' positions of arrows and grooves are Fusion's),
@@ -60,7 +60,7 @@ function(add_program_test)
     set(inproc ${ARG_PROGRAM}_inprocess)
     ecm_add_test(${ARG_SOURCES}
         TEST_NAME ${ARG_NAME}
-        LINK_LIBRARIES ${inproc} Qt5::Test ${DEMO_LIBS})
+        LINK_LIBRARIES ${inproc} Qt::Test ${DEMO_LIBS})
     target_include_directories(${ARG_NAME} PRIVATE ${HARNESS_DIR})
     set_tests_properties(${ARG_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${DEMO_TEST_STYLE}" TIMEOUT 300)
 endfunction()
@@ -75,7 +75,7 @@ find_program(XVFB_EXECUTABLE Xvfb)
 if(X11_FOUND AND X11_XTest_FOUND AND XVFB_EXECUTABLE)
     add_library(xsession STATIC ${HARNESS_DIR}/xsession.cpp ${HARNESS_DIR}/xsession.h)
     target_include_directories(xsession PUBLIC ${HARNESS_DIR})
-    target_link_libraries(xsession PUBLIC Qt5::Gui Qt5::Test X11::X11 X11::Xtst)
+    target_link_libraries(xsession PUBLIC Qt::Gui Qt::Test X11::X11 X11::Xtst)
     set(HAVE_X11_TESTS TRUE)
 endif()
 demo_test_tool(Xvfb "${HAVE_X11_TESTS}" "end-to-end tests: the real programs on a private X server, with XTest input (Xvfb, Xlib, XTest)")
@@ -98,6 +98,6 @@ function(add_program_benchmark)
     cmake_parse_arguments(ARG "" "NAME;PROGRAM" "SOURCES" ${ARGN})
     _demo_inprocess_library(${ARG_PROGRAM})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
-    target_link_libraries(${ARG_NAME} ${ARG_PROGRAM}_inprocess Qt5::Test ${DEMO_LIBS})
+    target_link_libraries(${ARG_NAME} ${ARG_PROGRAM}_inprocess Qt::Test ${DEMO_LIBS})
     target_include_directories(${ARG_NAME} PRIVATE ${HARNESS_DIR} ${BENCH_DIR})
 endfunction()

@@ -8,27 +8,44 @@
 # a screenshot tool when there is no display; "test" also those of the whole
 # test suite, the benchmarks and the pictures. Installs nothing when all of
 # them are there already.
+#
+# The toolkit: Qt 6 with KDE Frameworks 6 on Debian 13 and later, Qt 5.15
+# with KDE Frameworks 5 on Debian 12, which has no KF6. QT_MAJOR_VERSION=5
+# or 6 in the environment chooses (scripts/build.sh passes it on to CMake).
 set -euo pipefail
 
-build=(
-    build-essential cmake ninja-build extra-cmake-modules
-    qtbase5-dev libkf5xmlgui-dev libkf5coreaddons-dev libkf5i18n-dev
-    fonts-urw-base35 fonts-dejavu-core
-)
-headless=(xvfb xauth imagemagick)
-tests=(
-    xvfb xauth x11-utils xdotool libx11-dev libxtst-dev imagemagick
-    faketime valgrind clang libclang-rt-14-dev clang-format reuse
-    desktop-file-utils appstream
-    weston qtwayland5
-    dbus at-spi2-core python3 python3-pyatspi
-    kwin-x11 plasma-integration breeze dbus-x11
-)
+release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+qt=${QT_MAJOR_VERSION:-}
+if [ -z "$qt" ]; then
+    # Debian testing and unstable name no version: they are past 13 too.
+    if [ -n "$release" ] && [ "${release%%.*}" -lt 13 ]; then qt=5; else qt=6; fi
+fi
 
-packages=("${build[@]}")
+common_build=(build-essential cmake ninja-build extra-cmake-modules fonts-urw-base35 fonts-dejavu-core)
+headless=(xvfb xauth imagemagick)
+common_tests=(
+    xvfb xauth x11-utils xdotool libx11-dev libxtst-dev imagemagick
+    faketime valgrind clang libclang-rt-dev clang-format reuse
+    desktop-file-utils appstream weston
+    dbus at-spi2-core python3 python3-pyatspi
+    kwin-x11 plasma-integration dbus-x11
+)
+case "$qt" in
+5)
+    build=(qtbase5-dev libkf5xmlgui-dev libkf5coreaddons-dev libkf5i18n-dev)
+    tests=(qtwayland5 breeze)
+    ;;
+6)
+    build=(qt6-base-dev libkf6xmlgui-dev libkf6coreaddons-dev libkf6i18n-dev)
+    tests=(qt6-wayland kde-style-breeze breeze)
+    ;;
+*) echo "QT_MAJOR_VERSION must be 5 or 6, not '$qt'" >&2; exit 2 ;;
+esac
+
+packages=("${common_build[@]}" "${build[@]}")
 case "${1:-run}" in
 run) [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || packages+=("${headless[@]}") ;;
-test) packages+=("${tests[@]}") ;;
+test) packages+=("${common_tests[@]}" "${tests[@]}") ;;
 *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
 esac
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // The baseline of the start-up, memory and processor-time figures: the
-// plainest Qt 5 program with what the demo programs show, a fixed main
+// plainest Qt program with what the demo programs show, a fixed main
 // window with a status bar, and nothing from KDE. Like the programs, it
 // draws with the raster engine only, so that no OpenGL driver is loaded.
 
