@@ -17,7 +17,11 @@
 #include <QPainter>
 #include <QTest>
 
-enum Action { Press, Move, Paint };
+enum Action {
+    Press, // a button goes down at pos
+    Move, // the pointer moves to pos, buttons held
+    Paint, // the whole window is painted
+};
 struct Step {
     Action action;
     QPoint pos;
