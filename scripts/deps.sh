@@ -36,8 +36,9 @@ case "$qt" in
     tests=(qtwayland5 breeze)
     ;;
 6)
-    build=(qt6-base-dev libkf6xmlgui-dev libkf6coreaddons-dev libkf6i18n-dev)
-    tests=(qt6-wayland kde-style-breeze breeze)
+    # Qt 6 needs libxcb-cursor0 to run on X11 at all, and does not pull it in.
+    build=(qt6-base-dev libkf6xmlgui-dev libkf6coreaddons-dev libkf6i18n-dev libxcb-cursor0)
+    tests=(qt6-wayland kde-style-breeze)
     ;;
 *) echo "QT_MAJOR_VERSION must be 5 or 6, not '$qt'" >&2; exit 2 ;;
 esac

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 // The program runs under a fake clock (libfaketime): its time of day is the
 // real one plus an offset that the test writes into a file and may change
@@ -46,7 +47,7 @@ private:
 
     static QString hms(qint64 ms)
     {
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(QStringLiteral("HH:mm:ss"));
+        return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(QStringLiteral("HH:mm:ss"));
     }
 
 private Q_SLOTS:

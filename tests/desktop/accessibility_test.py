@@ -10,7 +10,7 @@ what the program shows."""
 
 import re
 
-from desktopsession import Session, accessibility, application, close_and_check, main, poke, walk
+from desktopsession import Session, accessibility, application, close_and_check, main, poke, role_name, walk
 from programs import NAMED_ROLES
 
 
@@ -23,7 +23,7 @@ def run(name, binary, expected):
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
         app = application(pyatspi, name.lower())
-        if app.childCount != 1 or app.getChildAtIndex(0).getRoleName() != 'frame':
+        if app.childCount != 1 or role_name(app.getChildAtIndex(0)) != 'frame':
             raise AssertionError('expected one frame, found %d children' % app.childCount)
         window = app.getChildAtIndex(0)
         if (window.name, window.description) != expected['window']:
@@ -34,7 +34,7 @@ def run(name, binary, expected):
         for depth, a in walk(window):
             if depth == 0:
                 continue
-            role, label, description = a.getRoleName(), a.name, a.description
+            role, label, description = role_name(a), a.name, a.description
             seen.append((role, label, description))
             if not a.getState().contains(pyatspi.STATE_SHOWING):
                 raise AssertionError('%s "%s" is not showing' % (role, label))
