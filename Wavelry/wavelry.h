@@ -35,9 +35,12 @@ public:
         pal.setColor(QPalette::Window, QColor(250, 250, 200));
         pal.setColor(QPalette::WindowText, Qt::black); // its text, whatever the colour scheme's
         // The styles draw the group's title in the fields' text colour, and the
-        // radio buttons' marks in it on the fields' colour: a light pair too.
+        // radio buttons' marks in it on the fields' or the buttons' colour
+        // (Breeze 6 takes the buttons'): light pairs too.
         pal.setColor(QPalette::Text, Qt::black);
         pal.setColor(QPalette::Base, Qt::white);
+        pal.setColor(QPalette::ButtonText, Qt::black);
+        pal.setColor(QPalette::Button, Qt::white);
         setPalette(pal);
     }
 

@@ -17,17 +17,38 @@ import subprocess
 import time
 
 from desktopsession import (Picture, Session, accessibility, application, click, close_through_window_manager,
-                            contrast, find, main, most_common, poke, status_bar, wait_until, walk, window)
+                            contrast, contrast_ratio, find, main, most_common, poke, role_name, status_bar, wait_until, walk, window)
 
-SCHEMES = ('BreezeDark', 'BreezeLight')
+# Each colour scheme goes with one of the two ways a left click into a scroll bar's groove
+# can work, which is the user's choice in KDE's settings: a page step (Plasma 5's default)
+# or a jump to the place clicked (Plasma 6's).
+PAGE_STEPS = 'ScrollbarLeftClickNavigatesByPage'
+SCHEMES = (('BreezeDark', {PAGE_STEPS: 'true'}), ('BreezeLight', {PAGE_STEPS: 'false'}))
 MINIMUM_CONTRAST = 4.5
 # Breeze draws scroll bars and sliders from a blend of the window's two colours
 # and from the scheme's accent, which no text colour can take to 4.5:1 (with
-# black text on pale yellow the blend reaches 2.9:1; the accent stands at
-# 2.2:1 on Breeze Light's own window). They must still stand out: without the
-# window's own text colour a dark scheme leaves them at about 1.1:1.
-MINIMUM_CONTROL_CONTRAST = 2.0
+# black text on pale yellow the blend reaches 2.9:1 under Breeze 5; the accent
+# stands at 2.2:1 on Breeze Light's own window). Breeze 6 draws a thin handle,
+# outlined at 2.33:1 or without its outline at 1.94:1 (seen on the vertical bar
+# after page steps and the wheel); the window's text colour is already as dark
+# as it goes. They must
+# still stand out: without that text colour a dark scheme leaves them at
+# about 1.1:1. By Plasma version:
+MINIMUM_CONTROL_CONTRAST = {5: 2.0, 6: 1.9}
 CONTROLS = ('scroll bar', 'slider')
+# Breeze draws an unchecked radio button as a light disc with an outline blended from the
+# window's colours: 1.6:1 against the window, as on Breeze Light's own windows. It must be
+# drawn at all; what tells it from a checked one (the mark, the fill) must stand at 3:1.
+MINIMUM_INDICATOR_CONTRAST = 1.5
+MINIMUM_CHECKED_CONTRAST = 3.0
+
+
+def minimum(plasma, role, kind):
+    if kind == 'indicator':
+        return MINIMUM_INDICATOR_CONTRAST
+    if kind == 'checked':
+        return MINIMUM_CHECKED_CONTRAST
+    return MINIMUM_CONTROL_CONTRAST[plasma] if role in CONTROLS else MINIMUM_CONTRAST
 
 
 class NotRegistered(AssertionError):
@@ -110,18 +131,23 @@ def driftel(run):
 
 
 def glidor(run):
-    # Both bars stand at 1. Breeze draws no arrows: a click at either end of a bar is a page
-    # step in the groove; the wheel moves by three steps.
+    # Both bars stand at 1. Breeze draws no arrows: a click near either end of a bar lands in
+    # the groove, where it steps by a page of 10 or jumps to the place clicked, as the user
+    # chose; the status bar shows the new value either way. The wheel moves by three steps.
     hor, ver = ('scroll bar', 'Horizontal value'), ('scroll bar', 'Vertical value')
-    for bar, fx, fy, value in ((hor, 0.98, 0.5, 11), (hor, 0.02, 0.5, 1), (ver, 0.5, 0.98, 11)):
+    page_steps = run.session.kde_settings[PAGE_STEPS] == 'true'
+
+    def value(bar):
+        return round(find(run.root, *bar).queryValue().currentValue)
+    for bar, fx, fy, page_step, jump in ((hor, 0.98, 0.5, 11, range(80, 101)), (hor, 0.02, 0.5, 1, range(0, 6)),
+                                         (ver, 0.5, 0.98, 11, range(80, 101))):
         run.click_in(*bar, fx, fy)
-        run.shows(str(value))
+        expected = [page_step] if page_steps else jump
+        now = wait_until(lambda: value(bar) in expected and str(value(bar)),
+                         what='%s at %s (it stands at %d)' % (bar[1], expected, value(bar)))
+        run.shows(now)
     run.xdotool('click', 4)  # the wheel up, over the vertical bar
-    run.shows('8')
-    for bar, value in ((hor, 1), (ver, 8)):
-        now = find(run.root, *bar).queryValue().currentValue
-        if now != value:
-            raise AssertionError('%s stands at %g, not %d' % (bar[1], now, value))
+    run.shows(str(int(now) - 3))
 
 
 def quillet(run):
@@ -153,8 +179,12 @@ def notchly(run):
 #   label   a check box's or radio button's label, beside its indicator
 #   title   a group's title, above its first child
 #   window  a control or its drawing against the window around it
+#   indicator  a check box's or radio button's indicator against the window around it
+#   checked    the checked one's indicator against an unchecked one's, place by place: where
+#              they differ most (a user tells them apart by their mark or fill)
 PROFILE = {
-    'Wavelry': (wavelry, [('status bar', None, 'text'), ('radio button', None, 'label'), ('panel', None, 'title')]),
+    'Wavelry': (wavelry, [('status bar', None, 'text'), ('radio button', None, 'label'), ('panel', None, 'title'),
+                          ('radio button', None, 'indicator'), ('radio button', None, 'checked')]),
     'Pebblor': (pebblor, [('check box', None, 'label'), ('label', 'Masken', 'text')]),
     'Driftel': (driftel, []),
     'Driftel2': (driftel, []),
@@ -179,11 +209,33 @@ def label_box(picture, box):
     return (x + i, y, w - i, h)
 
 
+def indicator_box(picture, box):
+    """The part of a check box or radio button left of its label."""
+    x, y, w, h = box
+    return (x, y, label_box(picture, box)[0] - x, h)
+
+
+def around(run, picture, box):
+    """The most common colour of a ring 4 pixels wide around box, within the window."""
+    x, y, w, h = box
+    return most_common([p for b in ((x - 4, y - 4, w + 8, 4), (x - 4, y + h, w + 8, 4), (x - 4, y, 4, h), (x + w, y, 4, h))
+                        for p in picture.pixels(clip(b, run.frame))])
+
+
 def measure(run, picture, role, name, kind):
     """(description, ratio, drawn colour, background colour) for each accessible of role."""
-    for _, a in walk(run.root):
-        if a.getRoleName() != role or (name is not None and a.name != name):
-            continue
+    found = [a for _, a in walk(run.root) if role_name(a) == role and (name is None or a.name == name)]
+    if kind == 'checked':
+        checked = [a for a in found if run.checked(role, a.name)]
+        unchecked = [a for a in found if not run.checked(role, a.name)]
+        if not checked or not unchecked:
+            raise AssertionError('no checked and unchecked %s to compare' % role)
+        one, other = (indicator_box(picture, a.queryComponent().getExtents(0)) for a in (checked[0], unchecked[0]))
+        pairs = zip(picture.pixels(one), picture.pixels((other[0], other[1], one[2], one[3])))
+        ratio, drawn, background = max((contrast_ratio(a, b), a, b) for a, b in pairs)
+        yield '%s "%s" checked, against "%s"' % (role, checked[0].name, unchecked[0].name), ratio, drawn, background
+        return
+    for a in found:
         box = a.queryComponent().getExtents(0)
         background = None
         if kind == 'label':
@@ -191,12 +243,12 @@ def measure(run, picture, role, name, kind):
         elif kind == 'title':
             first = min(a.getChildAtIndex(i).queryComponent().getExtents(0)[1] for i in range(a.childCount))
             box = (box[0], box[1], box[2], first - box[1])
+        elif kind == 'indicator':
+            background = around(run, picture, box)
+            box = indicator_box(picture, box)
         elif kind == 'window':
-            x, y, w, h = box
-            ring = [p for b in ((x - 4, y - 4, w + 8, 4), (x - 4, y + h, w + 8, 4), (x - 4, y, 4, h), (x + w, y, 4, h))
-                    for p in picture.pixels(clip(b, run.frame))]
-            background = most_common(ring)
-        yield ('%s "%s"' % (role, a.name),) + contrast(picture, box, background)
+            background = around(run, picture, box)
+        yield ('%s "%s"%s' % (role, a.name, ' (its indicator)' if kind == 'indicator' else ''),) + contrast(picture, box, background)
 
 
 def clip(box, frame):
@@ -206,11 +258,11 @@ def clip(box, frame):
     return (x0, y0, max(0, x1 - x0), max(0, y1 - y0))
 
 
-def under(scheme, name, binary):
-    """The whole run under one colour scheme; the contrast shortfalls it saw."""
+def under(scheme, kde_settings, name, binary):
+    """The whole run under one colour scheme and settings; the contrast shortfalls it saw."""
     behaviour, texts = PROFILE[name]
     failures = []
-    with Session('plasma', scheme) as session:
+    with Session('plasma', scheme, kde_settings) as session:
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
         try:
@@ -229,7 +281,7 @@ def under(scheme, name, binary):
                 raise AssertionError('no %s to measure' % role)
             for what, ratio, drawn, background in seen:
                 print('%s %s: %.2f:1 (%s on %s)' % (scheme, what, ratio, drawn, background), flush=True)
-                if ratio < (MINIMUM_CONTROL_CONTRAST if role in CONTROLS else MINIMUM_CONTRAST):
+                if ratio < minimum(session.plasma, role, kind):
                     failures.append('%s %s: %.2f:1' % (scheme, what, ratio))
         close_through_window_manager(session, program)
     return failures
@@ -239,12 +291,12 @@ def run_profile(name, binary):
     # Each scheme in a process of its own: the accessibility client keeps the first
     # session's bus for the life of the process.
     failed = []
-    for scheme in SCHEMES:
+    for scheme, kde_settings in SCHEMES:
         for attempt in (1, 2):
             pid = os.fork()
             if pid == 0:
                 try:
-                    failures = under(scheme, name, binary)
+                    failures = under(scheme, kde_settings, name, binary)
                     if failures:
                         print('FAIL: contrast too low: ' + '; '.join(failures), flush=True)
                     os._exit(1 if failures else 0)
