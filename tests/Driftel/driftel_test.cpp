@@ -21,6 +21,7 @@ enum Action {
     Press, // a button goes down at pos
     Move, // the pointer moves to pos, buttons held
     Paint, // the whole window is painted
+    Wait, // time passes, events and all
 };
 struct Step {
     Action action;
@@ -61,7 +62,7 @@ private:
     static void play(const QVector<Step> &steps)
     {
         for (const Step &s : steps) {
-            s.action == Paint ? pFenster->repaint() : mouse(s.action, s.pos, s.buttons);
+            s.action == Wait ? ProgramTest::waitPastTimeouts() : s.action == Paint ? pFenster->repaint() : mouse(s.action, s.pos, s.buttons);
         }
     }
 
@@ -126,6 +127,9 @@ private Q_SLOTS:
         QTest::newRow("press at the start position") << QVector<Step>{press, {Press, start}} << start << p << Picture::Expected{start, false, {}} << 0;
         const QVector<Step> dragUp{{Press, {200, 470}}, {Move, {300, 400}}, {Move, {350, 330}}};
         QTest::newRow("drag up") << dragUp << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{350, 330}}} << -1;
+        // Then nothing for a while: the figure stays where it is.
+        QTest::newRow("drag up, wait") << (dragUp + QVector<Step>{{Wait, {}}}) << QPoint(350, 330) << QPoint(300, 400)
+                                       << Picture::Expected{start, true, {{350, 330}}} << -1;
         // A paint with no mouse event toggles both figures once more.
         QTest::newRow("paint") << (dragUp + QVector<Step>{{Paint, {}}}) << QPoint(350, 330) << QPoint(300, 400) << Picture::Expected{start, true, {{300, 400}}}
                                << -1;

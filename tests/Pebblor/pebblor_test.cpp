@@ -242,9 +242,11 @@ private Q_SLOTS:
             }
         }
 
-        // The next paint, idle, removes the stone and draws nothing else.
-        QCoreApplication::processEvents();
+        // It stays there, unpainted, while nothing happens; the next paint,
+        // idle, removes the stone and draws nothing else.
+        ProgramTest::waitPastTimeouts();
         QCOMPARE(m_paints, paints);
+        QCOMPARE(screenNow().copy(picture), last.copy(picture));
         HFenster->update();
         QTRY_COMPARE(m_paints, paints + 1);
         const QImage idle = screenPixels();

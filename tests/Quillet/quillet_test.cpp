@@ -34,7 +34,8 @@ private Q_SLOTS:
         statusbar->clearMessage();
     }
 
-    // Keys typed into the field, '\n' for Return; then the focus may leave it.
+    // Keys typed into the field, '\n' for Return; then the focus may leave
+    // it and time pass: the text stays until the next Return replaces it.
     void entries_data()
     {
         QTest::addColumn<QString>("keys");
@@ -65,6 +66,7 @@ private Q_SLOTS:
         if (leave) {
             LEdit1->clearFocus();
             QVERIFY(!LEdit1->hasFocus());
+            ProgramTest::waitPastTimeouts();
         }
         QCOMPARE(statusbar->currentMessage(), shown);
         QCOMPARE(LEdit1->text(), inField);

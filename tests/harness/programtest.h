@@ -74,6 +74,13 @@ inline QImage sampled(const QImage &img, qreal dpr)
     return out;
 }
 
+// More time than any time-out of the programs (1000 ms, a timer maybe late),
+// the event loop running: what must last is read again after it.
+inline void waitPastTimeouts()
+{
+    QTest::qWait(1500);
+}
+
 // The window every program opens: on the screen, titled, fixed at 700 x 500
 // on its background, whatever size it is asked for, with the status bar along
 // its bottom edge inside it, in bold 14-point Courier with room for a line.
