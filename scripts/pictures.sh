@@ -13,8 +13,8 @@
 # PICTURES_SCHEME=BreezeDark (or another installed colour scheme) takes the
 # pictures as a Plasma user sees them instead: under KWin, with the KDE
 # platform theme, the Breeze style and that scheme (the desktop tests'
-# Plasma profile), window frame included, as docs/pictures/<Program>-<scheme>.png;
-# no animations then.
+# Plasma profile), window frame included, as docs/pictures/<Program>-<scheme>.png
+# (Plasma 5) or <Program>-Plasma6-<scheme>.png (Plasma 6); no animations then.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -88,7 +88,8 @@ launch_Tockwell() { # a fixed time of day, so that a new picture differs only by
 
 steps_Notchly() { # the slider dragged: the LCD shows its value
     local y=425
-    [ -z "$scheme" ] || y=409 # Breeze draws the handle above the slider's middle
+    # Breeze 5 draws the handle above the slider's middle, Breeze 6 on it.
+    [ -z "$scheme" ] || [ "${KDE_SESSION_VERSION:-5}" -gt 5 ] || y=409
     drag 28 $y 400 $y 10 # the slider's handle, from 0
 }
 
@@ -186,7 +187,10 @@ fi
 
 mkdir -p "$pictures"
 if [ -n "$scheme" ]; then
+    # Plasma 5's pictures are <Program>-<scheme>.png, Plasma 6's (the profile
+    # names the desktop's version) <Program>-Plasma6-<scheme>.png.
     suffix=-$scheme frame=(-frame)
+    [ "${KDE_SESSION_VERSION:-5}" -le 5 ] || suffix=-Plasma$KDE_SESSION_VERSION-$scheme
 else
     "$root/scripts/deps.sh" test
     BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
