@@ -31,9 +31,8 @@ MINIMUM_CONTRAST = 4.5
 # stands at 2.2:1 on Breeze Light's own window). Breeze 6 draws a thin handle,
 # outlined at 2.33:1 or without its outline at 1.94:1 (seen on the vertical bar
 # after page steps and the wheel); the window's text colour is already as dark
-# as it goes. They must
-# still stand out: without that text colour a dark scheme leaves them at
-# about 1.1:1. By Plasma version:
+# as it goes. They must still stand out: without that text colour a dark scheme
+# leaves them at about 1.1:1. By Plasma version:
 MINIMUM_CONTROL_CONTRAST = {5: 2.0, 6: 1.9}
 CONTROLS = ('scroll bar', 'slider')
 # Breeze draws an unchecked radio button as a light disc with an outline blended from the
@@ -146,8 +145,12 @@ def glidor(run):
         now = wait_until(lambda: value(bar) in expected and str(value(bar)),
                          what='%s at %s (it stands at %d)' % (bar[1], expected, value(bar)))
         run.shows(now)
-    run.xdotool('click', 4)  # the wheel up, over the vertical bar
+    horizontal = value(hor)
+    run.xdotool('click', 4)  # the wheel up, over the vertical bar: it alone moves
     run.shows(str(int(now) - 3))
+    if (value(hor), value(ver)) != (horizontal, int(now) - 3):
+        raise AssertionError('the bars stand at %d and %d, not %d and %d'
+                             % (value(hor), value(ver), horizontal, int(now) - 3))
 
 
 def quillet(run):

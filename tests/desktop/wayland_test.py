@@ -37,9 +37,10 @@ def run(name, binary, expected):
             return frame if 0 <= frame[0] <= 40 and 0 <= frame[1] <= 60 else None
         frame = wait_until(painted, what='the window on the screen')
 
-        # The size limits: the program's own, or (Qt 6) the program's own with that same frame
-        # added, so that what the program draws stays within its limits. No limit may be sent
-        # as 0 x 0 or as the largest size a widget can have (16777215), with the frame or not.
+        # The size limits: the program's own (Qt 5), or the program's own with that same frame
+        # added (Qt 6), so that what the program draws stays within its limits. Where the
+        # program sets none, Qt 6 sends the frame alone as the minimum and the largest size a
+        # widget can have (16777215) plus the frame as the maximum.
         for request, size in zip(('set_min_size', 'set_max_size'), limits):
             framed = tuple(s + f for s, f in zip(size, frame))
             allowed = {size, framed}
