@@ -5,18 +5,22 @@
 
 A session has its own runtime directory, configuration directory and session
 D-Bus, and a display: a private Xvfb server, a headless weston compositor, or
-the Plasma profile, a KDE user's desktop on a private Xvfb (KWin as window
-manager, the KDE platform theme, the Breeze style and a colour scheme).
-Programs started in it can be read through the accessibility bus (AT-SPI),
-asked to close through their main window's D-Bus interface or through the
-window manager, and photographed.
+one of the two KDE profiles, a KDE user's desktop with the KDE platform theme,
+the Breeze style and a colour scheme: 'plasma', KWin as the X11 window manager
+on a private Xvfb, and 'kwin-wayland', KWin 6's Wayland session (Plasma 6's
+default) running headless inside a private Xvfb, the programs on Qt's Wayland
+platform. Programs started in it can be read through the accessibility bus
+(AT-SPI), asked to close through their main window's D-Bus interface or
+through the window manager, sent real input and photographed.
 
-Outside the Plasma profile a session states its style: Fusion, Qt's generic
+Outside the KDE profiles a session states its style: Fusion, Qt's generic
 platform theme and an empty configuration, so that the desktop settings of
 whoever runs the tests cannot change what the programs look like.
 """
 
 import collections
+import itertools
+import json
 import os
 import re
 import shutil
@@ -27,6 +31,7 @@ import tempfile
 import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for the tests built on this module
+SCREEN = (1024, 768)  # every session's screen
 
 # The names the desktop knows a program by; the install rules use the same.
 ID_PREFIX = 'internal.kdeqtdemos'
@@ -57,6 +62,10 @@ def wait_until(condition, timeout=15.0, what='condition'):
         if time.monotonic() > end:
             raise AssertionError('timed out waiting for ' + what)
         time.sleep(0.1)
+
+
+# The KDE profiles, and the KWin each one runs.
+KDE_PROFILES = {'plasma': 'kwin_x11', 'kwin-wayland': 'kwin_wayland'}
 
 
 class Program:
@@ -124,9 +133,10 @@ def color_scheme(scheme):
 
 
 class Session:
-    """display: 'x11' (Xvfb), 'wayland' (weston, headless) or 'plasma' (kwin_x11 on Xvfb
-    with the KDE platform theme, Breeze and the colour scheme scheme, and the [KDE] settings
-    of kde_settings, e.g. {'ScrollbarLeftClickNavigatesByPage': 'true'})."""
+    """display: 'x11' (Xvfb), 'wayland' (weston, headless), 'plasma' (kwin_x11 on Xvfb) or
+    'kwin-wayland' (kwin_wayland inside Xvfb); the last two with the KDE platform theme,
+    Breeze and the colour scheme scheme, and the [KDE] settings of kde_settings, e.g.
+    {'ScrollbarLeftClickNavigatesByPage': 'true'}."""
 
     def __init__(self, display, scheme='BreezeDark', kde_settings=None):
         self.display = display
@@ -137,13 +147,14 @@ class Session:
         for name in ('DISPLAY', 'WAYLAND_DISPLAY', 'DBUS_SESSION_BUS_ADDRESS', 'AT_SPI_BUS_ADDRESS',
                      'QT_QPA_PLATFORM', 'QT_SCALE_FACTOR', 'QT_STYLE_OVERRIDE', 'QT_QPA_PLATFORMTHEME',
                      'XDG_CURRENT_DESKTOP', 'KDE_FULL_SESSION', 'KDE_SESSION_VERSION', 'DESKTOP_SESSION',
-                     'GNOME_DESKTOP_SESSION_ID'):
+                     'GNOME_DESKTOP_SESSION_ID', 'XDG_SESSION_TYPE'):
             self.env.pop(name, None)
         self.env['XDG_RUNTIME_DIR'] = self.runtime
         config = os.path.join(self.runtime, 'config')
         os.mkdir(config)
         self.env['XDG_CONFIG_HOME'] = config
-        if display == 'plasma':
+        self.placed = {}  # pid: the window's place on the screen, once looked up
+        if display in KDE_PROFILES:
             # A new user's settings: the scheme's colours, its name and the Breeze style.
             self.kde_settings = kde_settings or {}
             kde = dict(widgetStyle='Breeze', **self.kde_settings)
@@ -164,6 +175,8 @@ class Session:
                 self._start_x11()
             if self.display == 'plasma':
                 self._start_kwin()
+            elif self.display == 'kwin-wayland':
+                self._start_kwin_wayland()
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -198,7 +211,7 @@ class Session:
     def _start_x11(self):
         require('Xvfb', 'xdotool', 'import')
         read, write = os.pipe()
-        self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
+        self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '%dx%dx24' % SCREEN, '-nolisten', 'tcp'],
                     pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as f:
@@ -214,10 +227,7 @@ class Session:
         Under load it was seen to end at once, unable to connect to a server that had just
         started; it gets three tries."""
         require('kwin_x11', 'xprop')
-        # Plasma 5 or 6: KWin's own major version, which the session announces as KDE's.
-        version = subprocess.run(['kwin_x11', '--version'], env=self.env, capture_output=True, text=True).stdout
-        self.plasma = int(re.search(r'(\d+)\.\d+', version).group(1))
-        self.env['KDE_SESSION_VERSION'] = str(self.plasma)
+        self._announce_plasma()
         env = dict(self.env, KWIN_COMPOSE='N')
         for attempt in range(3):
             log = open(os.path.join(self.runtime, 'kwin.log'), 'wb')
@@ -229,6 +239,64 @@ class Session:
                           30, 'kwin_x11 to manage the screen') is True and self.kwin.poll() is None:
                 return
         raise AssertionError('kwin_x11 ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
+
+    def _announce_plasma(self):
+        """Plasma 5 or 6: KWin's own major version, which the session announces as KDE's."""
+        kwin = KDE_PROFILES[self.display]
+        version = subprocess.run([kwin, '--version'], env=self.env, capture_output=True, text=True).stdout
+        self.plasma = int(re.search(r'(\d+)\.\d+', version).group(1))
+        self.env['KDE_SESSION_VERSION'] = str(self.plasma)
+
+    def _start_kwin_wayland(self):
+        """KWin's Wayland session, headless: KWin composites (in software) into one X window
+        that fills the private Xvfb's screen, so that a photograph of the X screen is what
+        KWin shows, and real X input on that display reaches KWin as a seat's pointer and
+        keyboard, which it passes on to its Wayland clients. Its own output, and what its
+        scripts print, goes to kwin.log. It is ready once its socket exists and it is on the
+        session bus. Only KWin 6 counts: Plasma 5's Wayland session is not what this tests."""
+        require('kwin_wayland')
+        self._announce_plasma()
+        if self.plasma < 6:
+            skip('kwin_wayland is KWin %d; this profile is Plasma 6\'s (KWin 6)' % self.plasma)
+        socket = 'wayland-kwin'
+        with open(os.path.join(self.runtime, 'kwin.log'), 'wb') as log:
+            self.kwin = self._spawn(['kwin_wayland', '--x11-display', self.env['DISPLAY'], '--width', str(SCREEN[0]),
+                                     '--height', str(SCREEN[1]), '--socket', socket, '--no-lockscreen'],
+                                    stdout=log, stderr=subprocess.STDOUT)
+        wait_until(lambda: self.kwin.poll() is not None or (
+            os.path.exists(os.path.join(self.runtime, socket)) and self._on_bus('org.kde.KWin')),
+                   30, 'kwin_wayland')
+        if self.kwin.poll() is not None:
+            raise AssertionError('kwin_wayland ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
+        self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM='wayland', XDG_SESSION_TYPE='wayland')
+
+    def _on_bus(self, name):
+        return self.bus().call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
+                                    'NameHasOwner', self.variant('(s)', (name,)), None, 0, 2000, None).unpack()[0]
+
+    def kwin_script(self, body):
+        """Runs body as a KWin script (KWin 6's scripting API) and returns what it handed to
+        say(value): each value, back from JSON."""
+        return kwin_script(self.bus(), self.runtime, body)
+
+    def kwin_windows(self):
+        """KWin's own record of each window: a dict with pid, caption, desktopFileName,
+        frameGeometry and clientGeometry (x, y, width, height: the window with and without the
+        frame KWin draws around it), minSize and maxSize (width, height)."""
+        return kwin_windows(self.bus(), self.runtime)
+
+    def kwin_window(self, pid):
+        """KWin's record of the window of process pid, once it is shown; where its inside is
+        goes into placed."""
+        window = kwin_window(self.kwin_windows, pid)
+        self.placed[pid] = window['clientGeometry']
+        return window
+
+    def kwin_close(self, program):
+        """KWin closes the program's window, as it does for any reason of its own: closeWindow()
+        (on Wayland, a close event to the client; on X11, WM_DELETE_WINDOW)."""
+        self.kwin_script('for (const w of workspace.windowList()) if (w.pid == %d) w.closeWindow();'
+                         % program.process.pid)
 
     def _root_property(self, name):
         out = subprocess.run(['xprop', '-root', name], env=self.env, capture_output=True, text=True).stdout
@@ -250,7 +318,7 @@ class Session:
         socket = 'wayland-demo'
         self.weston = self._spawn(['weston', '--backend=headless-backend.so', '--socket=' + socket,
                                    '--idle-time=0', '--use-pixman', '--debug', '--config=' + config,
-                                   '--width=1024', '--height=768',
+                                   '--width=%d' % SCREEN[0], '--height=%d' % SCREEN[1],
                                    '--log=' + os.path.join(self.runtime, 'weston.log')])
         wait_until(lambda: os.path.exists(os.path.join(self.runtime, socket)) or self.weston.poll() is not None,
                    what='weston')
@@ -289,11 +357,7 @@ class Session:
 
     def bus(self):
         if self._bus is None:
-            from gi.repository import Gio
-            self._bus = Gio.DBusConnection.new_for_address_sync(
-                self.env['DBUS_SESSION_BUS_ADDRESS'],
-                Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
-                None, None)
+            self._bus = connect(self.env['DBUS_SESSION_BUS_ADDRESS'])
         return self._bus
 
     @staticmethod
@@ -313,6 +377,68 @@ class Session:
         else:
             subprocess.run(['import', '-window', 'root', path], env=self.env, check=True)
         return path
+
+
+def connect(address):
+    """A connection to the D-Bus bus at address."""
+    from gi.repository import Gio
+    return Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION,
+        None, None)
+
+
+_scripts = itertools.count()
+
+
+def kwin_script(bus, runtime, body):
+    """A KWin script run over D-Bus in the session whose bus and runtime folder these are;
+    what it hands to say(value), back from JSON. KWin prints it into kwin.log, each line
+    marked with this run's own tag."""
+    from gi.repository import GLib
+    tag = 'demo-%d-%d' % (os.getpid(), next(_scripts))
+    path = os.path.join(runtime, tag + '.js')
+    with open(path, 'w') as f:
+        f.write('function say(value) { console.info("%s " + JSON.stringify(value)); }\n%s\nsay("end");\n'
+                % (tag, body))
+    log = os.path.join(runtime, 'kwin.log')
+
+    def call(path, interface, method, args=None):
+        return bus.call_sync('org.kde.KWin', path, interface, method, args, None, 0, 5000, None).unpack()
+
+    number = call('/Scripting', 'org.kde.kwin.Scripting', 'loadScript', GLib.Variant('(ss)', (path, tag)))[0]
+    try:
+        call('/Scripting/Script%d' % number, 'org.kde.kwin.Script', 'run')
+
+        def said():
+            with open(log, errors='replace') as f:
+                values = [json.loads(line.split(tag + ' ', 1)[1]) for line in f if tag + ' ' in line]
+            return values if values and values[-1] == 'end' else None
+        return wait_until(said, 10, 'KWin to run a script')[:-1]
+    finally:
+        call('/Scripting', 'org.kde.kwin.Scripting', 'unloadScript', GLib.Variant('(s)', (tag,)))
+        os.remove(path)
+
+
+def kwin_windows(bus, runtime):
+    """The windows in KWin's list, as Session.kwin_windows gives them."""
+    def box(rect):
+        return tuple(round(rect[k]) for k in ('x', 'y', 'width', 'height'))
+    windows = kwin_script(bus, runtime, """
+        for (const w of workspace.windowList())
+            say({pid: w.pid, caption: w.caption, desktopFileName: w.desktopFileName, frameGeometry: w.frameGeometry, clientGeometry: w.clientGeometry,
+                 minSize: w.minSize, maxSize: w.maxSize});""")
+    for w in windows:
+        w['frameGeometry'], w['clientGeometry'] = box(w['frameGeometry']), box(w['clientGeometry'])
+        w['minSize'], w['maxSize'] = (tuple(round(w[k][d]) for d in ('width', 'height')) for k in ('minSize', 'maxSize'))
+    return windows
+
+
+def kwin_window(windows, pid):
+    """KWin's record of the window of process pid in the list windows() returns, once it is
+    shown with its caption."""
+    def shown():
+        return [w for w in windows() if w['pid'] == pid and w['caption']]
+    return wait_until(shown, what='KWin to show the window of process %d' % pid)[-1]
 
 
 def bounding_box(png):
@@ -410,9 +536,23 @@ def poke(session, root, entry):
                    % (status, bar.name))
 
 
+def screen_box(session, accessible):
+    """(x, y, width, height) of an accessible on the screen. On X11 AT-SPI gives that itself.
+    A Wayland client does not know where the compositor put its window (Qt takes it to be at
+    the screen's corner): there the box within the window, moved by the place KWin gives
+    for the window's inside."""
+    component = accessible.queryComponent()
+    if session.display != 'kwin-wayland':
+        return component.getExtents(0)  # screen coordinates
+    x, y, w, h = component.getExtents(1)  # within the window
+    pid = accessible.get_process_id()
+    left, top = (session.placed.get(pid) or session.kwin_window(pid)['clientGeometry'])[:2]
+    return x + left, y + top, w, h
+
+
 def click(session, control, fx=0.5, fy=0.5):
     """A real left click on an accessible control, at a fraction of its width and height."""
-    x, y, w, h = control.queryComponent().getExtents(0)  # screen coordinates
+    x, y, w, h = screen_box(session, control)
     subprocess.run(['xdotool', 'mousemove', str(x + int(w * fx)), str(y + int(h * fy)), 'click', '1'],
                    env=session.env, check=True)
 
@@ -432,7 +572,15 @@ def ended_cleanly(program):
 
 
 def window(session, program):
-    """(x, y, width, height) on the screen of the program's visible top-level window, and its id."""
+    """(x, y, width, height) on the screen of the program's visible top-level window (its
+    inside, without the frame a window manager draws), and the frame's extents
+    (left, right, top, bottom); under KWin's Wayland session KWin's own record of it, else
+    the X server's."""
+    if session.display == 'kwin-wayland':
+        placed = session.kwin_window(program.process.pid)
+        (x, y, w, h), (fx, fy, fw, fh) = placed['clientGeometry'], placed['frameGeometry']
+        return (x, y, w, h), (x - fx, fx + fw - x - w, y - fy, fy + fh - y - h)
+
     def found():
         out = subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(program.process.pid)],
                              env=session.env, capture_output=True, text=True).stdout.split()
@@ -442,19 +590,19 @@ def window(session, program):
                           check=True).stdout
     values = [int(re.search(r'%s:\s+(-?\d+)' % key, info).group(1))
               for key in ('Absolute upper-left X', 'Absolute upper-left Y', 'Width', 'Height')]
-    return tuple(values), wid
+    extents = subprocess.run(['xprop', '-id', wid, '_NET_FRAME_EXTENTS'], env=session.env,
+                             capture_output=True, text=True).stdout
+    extents = tuple(map(int, re.findall(r'\d+', extents.split('=')[-1]))) if '=' in extents else (0, 0, 0, 0)
+    return tuple(values), extents
 
 
 def close_through_window_manager(session, program):
     """A click on the close button of the window's title bar, which the window manager draws:
     the rightmost button, as wide as the title bar is high. The program must end with status 0,
     having printed nothing."""
-    (x, y, w, _), wid = window(session, program)
-    extents = subprocess.run(['xprop', '-id', wid, '_NET_FRAME_EXTENTS'], env=session.env,
-                             capture_output=True, text=True).stdout
-    _, right, top, _ = map(int, re.findall(r'\d+', extents.split('=')[-1]))
+    (x, y, w, _), (_, right, top, _) = window(session, program)
     if top < 10:
-        raise AssertionError('the window has no title bar (frame extents %s)' % extents.strip())
+        raise AssertionError('the window has no title bar (frame extents %d above it)' % top)
     subprocess.run(['xdotool', 'mousemove', str(x + w + right - top // 2), str(y - top // 2), 'click', '1'],
                    env=session.env, check=True)
     ended_cleanly(program)
@@ -467,6 +615,14 @@ class Picture:
         ppm = subprocess.run(['convert', png, '-depth', '8', 'ppm:-'], check=True, capture_output=True).stdout
         magic, w, h, _, self.data = ppm.split(maxsplit=4)
         self.width, self.height = int(w), int(h)
+
+    def pixel(self, x, y):
+        return next(self.pixels((x, y, 1, 1)))
+
+    def crop(self, box):
+        """The pixels of box, row by row, as bytes: quick to compare."""
+        x, y, w, h = box
+        return b''.join(self.data[3 * (row * self.width + x):3 * (row * self.width + x + w)] for row in range(y, y + h))
 
     def pixels(self, box):
         x0, y0, w, h = box
@@ -507,10 +663,20 @@ def contrast(picture, box, background=None):
 
 
 if __name__ == '__main__':
-    # desktopsession.py plasma <scheme> -- <command...>: runs the command in the Plasma profile,
-    # with the session's display, bus and configuration in its environment; its status.
-    if len(sys.argv) < 5 or sys.argv[1] != 'plasma' or sys.argv[3] != '--':
-        sys.exit('usage: desktopsession.py plasma <scheme> -- <command...>')
-    with Session('plasma', sys.argv[2]) as profile:
-        status = subprocess.run(sys.argv[4:], env=profile.env).returncode
+    # desktopsession.py plasma|kwin-wayland <scheme> -- <command...>: runs the command in that
+    # KDE profile, with the session's display, bus and configuration in its environment; its
+    # status. desktopsession.py window <pid>, run in a KWin 6 session (a command of the above):
+    # where KWin shows the window of that process, "x y width height" of its frame and then
+    # of its inside.
+    args = sys.argv[1:]
+    if len(args) == 2 and args[0] == 'window':
+        bus = connect(os.environ['DBUS_SESSION_BUS_ADDRESS'])
+        placed = kwin_window(lambda: kwin_windows(bus, os.environ['XDG_RUNTIME_DIR']), int(args[1]))
+        print(*placed['frameGeometry'], *placed['clientGeometry'])
+        sys.exit(0)
+    if len(args) < 4 or args[0] not in KDE_PROFILES or args[2] != '--':
+        sys.exit('usage: desktopsession.py plasma|kwin-wayland <scheme> -- <command...>\n'
+                 '       desktopsession.py window <pid>')
+    with Session(args[0], args[1]) as profile:
+        status = subprocess.run(args[3:], env=profile.env).returncode
     sys.exit(status)
