@@ -1,29 +1,44 @@
 # SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
 # SPDX-License-Identifier: GPL-2.0-or-later
 
-"""Usage: plasma_test.py <Program> <binary>
+"""Usage: plasma_test.py <Program> <binary> [plasma | kwin-wayland]
 
 Runs the program as a KDE Plasma user does, under KWin with the KDE platform
 theme and the Breeze style, once with the Breeze Dark and once with the Breeze
-Light colour scheme. It must print nothing; what it does must hold under the
-style (real X input, at places the style gives); every text it shows must
-stand at a contrast of at least 4.5:1 against what it is drawn on, and every
-scroll bar and slider at 2:1 against the window, read off the screen's pixels; and a click on the title bar's close button must end it
-with status 0."""
+Light colour scheme: on X11 with KWin as the window manager ('plasma', the
+default), or in KWin 6's Wayland session, where Plasma 6 runs programs by
+default, natively on Wayland ('kwin-wayland'). It must print nothing; KWin
+must hold the window's caption and size limits (KWin 6); what it does must
+hold under the style (real input, through KWin, at places the style gives);
+every text it shows must stand at a contrast of at least 4.5:1 against what
+it is drawn on, and every scroll bar and slider at 2:1 against the window,
+read off the screen's pixels; and it must end with status 0 when KWin
+closes it, once through KWin's own closeWindow() (KWin 6) and once through a
+click on the title bar's close button."""
 
 import os
 import re
 import subprocess
+import sys
 import time
 
-from desktopsession import (Picture, Session, accessibility, application, click, close_through_window_manager,
-                            contrast, contrast_ratio, find, main, most_common, poke, role_name, status_bar, wait_until, walk, window)
+from desktopsession import (SCREEN, SKIP, Picture, Session, accessibility, application, click, close_through_window_manager,
+                            contrast, contrast_ratio, desktop_id, ended_cleanly, find, main, most_common, poke,
+                            role_name, screen_box, status_bar, wait_until, walk, window)
 
 # Each colour scheme goes with one of the two ways a left click into a scroll bar's groove
 # can work, which is the user's choice in KDE's settings: a page step (Plasma 5's default)
-# or a jump to the place clicked (Plasma 6's).
+# or a jump to the place clicked (Plasma 6's); and with one of two ways KWin closes a
+# window: its own closeWindow() (what it runs for a shortcut, a task bar's menu or a
+# script; KWin 5's scripting differs, so Plasma 5 takes the button both times) or a click
+# on the title bar's close button.
 PAGE_STEPS = 'ScrollbarLeftClickNavigatesByPage'
-SCHEMES = (('BreezeDark', {PAGE_STEPS: 'true'}), ('BreezeLight', {PAGE_STEPS: 'false'}))
+CLOSE_WINDOW, CLOSE_BUTTON = 'closeWindow()', 'the close button'
+SCHEMES = (('BreezeDark', {PAGE_STEPS: 'true'}, CLOSE_WINDOW), ('BreezeLight', {PAGE_STEPS: 'false'}, CLOSE_BUTTON))
+# What KWin 6 holds for a window that sets no limit: no maximum (the largest int) and a
+# minimum of KWin's own, none on X11, 150 x 150 on Wayland for any window it frames.
+NO_MAXIMUM = (2 ** 31 - 1, 2 ** 31 - 1)
+KWIN_MINIMUM = {'plasma': (0, 0), 'kwin-wayland': (150, 150)}
 MINIMUM_CONTRAST = 4.5
 # Breeze draws scroll bars and sliders from a blend of the window's two colours
 # and from the scheme's accent, which no text colour can take to 4.5:1 (with
@@ -76,12 +91,20 @@ class Run:
     def click_in(self, role, name, fx=0.5, fy=0.5):
         click(self.session, find(self.root, role, name), fx, fy)
 
-    def drag(self, start, end, moves=10):
-        self.xdotool('mousemove', *self.at(*start), 'mousedown', 1)
+    def move(self, start, end, moves=10):
+        """The pointer from start to end (window coordinates) in steps."""
         for i in range(1, moves + 1):
             self.xdotool('mousemove', *self.at(start[0] + (end[0] - start[0]) * i // moves,
                                                start[1] + (end[1] - start[1]) * i // moves))
-        self.xdotool('mouseup', 1)
+
+    def settled(self, box):
+        """The pixels of box once three pictures in a row agree."""
+        last = []
+
+        def still():
+            last[:] = last[-2:] + [self.picture(box)]
+            return len(last) == 3 and last[0] == last[1] == last[2] and last[0]
+        return wait_until(still, 5, 'the window to settle')
 
     def shows(self, text, timeout=5.0):
         bar = status_bar(self.root)
@@ -92,11 +115,9 @@ class Run:
         return text
 
     def picture(self, box=None):
-        path = self.session.screenshot(os.path.join(self.session.runtime, 'screen.png'))
-        picture = Picture(path)
-        if box is None:
-            return picture
-        return list(picture.pixels(box))
+        """The screen, or the pixels of box on it (Picture.crop)."""
+        picture = Picture(self.session.screenshot(os.path.join(self.session.runtime, 'screen.png')))
+        return picture if box is None else picture.crop(box)
 
     def checked(self, role, name):
         pyatspi = accessibility()
@@ -115,18 +136,40 @@ def pebblor(run):
         for state in (False, True):  # both are on at start-up
             run.click_in('check box', box)
             wait_until(lambda: run.checked('check box', box) == state, what='"%s" checked: %s' % (box, state))
-    # The board without its masks shows the stone wherever it falls.
-    board = (run.frame[0], run.frame[1], 160, 500)
-    before = run.picture(board)
+    # A fall with both masks on: the board stays pure blue, pixel for pixel, where the stone
+    # passes behind it (above the first hole, and between the first two), and the stone
+    # shows pure red in the first hole.
+    blue, red, hole = (0, 0, 255), (255, 0, 0), (75, 145)
     run.click_in('push button', 'Stein Move')
-    wait_until(lambda: run.picture(board) != before, what='the stone to fall')
+
+    def in_first_hole():
+        picture = run.picture()
+        for x, y in ((75, 101), (75, 191)):
+            if picture.pixel(*run.at(x, y)) != blue:
+                raise AssertionError('the board shows %s at (%d, %d) during the fall' % (picture.pixel(*run.at(x, y)), x, y))
+        return picture.pixel(*run.at(*hole)) == red
+    wait_until(in_first_hole, 10, 'the stone in the first hole')
 
 
 def driftel(run):
-    target = (run.frame[0] + 300, run.frame[1] + 300, 240, 140)
-    before = run.picture(target)
-    run.drag((100, 200), (320, 420))
-    wait_until(lambda: run.picture(target) != before, what='the figure to follow the drag')
+    # A drag from the figure's start to a, on past the window's right and bottom edges to b,
+    # and back. While the button is held, the positions out there keep coming: the figure
+    # leaves the window (below the start figure the window is as before the drag). Back at a
+    # the window is the same to the pixel as when the pointer was first there: every figure
+    # drawn on the way was erased by drawing it again in XOR mode.
+    x, y, w, h = run.frame
+    lower = (x, y + 260, w, h - 260)  # below the start figure at (100, 200)
+    start, a, b = (100, 200), (300, 400), (w + 150, h + 100)
+    before = run.picture(lower)
+    run.xdotool('mousemove', *run.at(*start), 'mousedown', 1)
+    run.move(start, a)
+    wait_until(lambda: run.picture(lower) != before, 5, 'the figure to follow the drag')
+    at_a = run.settled(run.frame)
+    run.move(a, b)
+    wait_until(lambda: run.picture(lower) == before, 5, 'the figure to leave the window')
+    run.move(b, a)
+    wait_until(lambda: run.picture(run.frame) == at_a, 5, 'the window to be as it was at %s' % (a,))
+    run.xdotool('mouseup', 1)
 
 
 def glidor(run):
@@ -233,18 +276,18 @@ def measure(run, picture, role, name, kind):
         unchecked = [a for a in found if not run.checked(role, a.name)]
         if not checked or not unchecked:
             raise AssertionError('no checked and unchecked %s to compare' % role)
-        one, other = (indicator_box(picture, a.queryComponent().getExtents(0)) for a in (checked[0], unchecked[0]))
+        one, other = (indicator_box(picture, screen_box(run.session, a)) for a in (checked[0], unchecked[0]))
         pairs = zip(picture.pixels(one), picture.pixels((other[0], other[1], one[2], one[3])))
         ratio, drawn, background = max((contrast_ratio(a, b), a, b) for a, b in pairs)
         yield '%s "%s" checked, against "%s"' % (role, checked[0].name, unchecked[0].name), ratio, drawn, background
         return
     for a in found:
-        box = a.queryComponent().getExtents(0)
+        box = screen_box(run.session, a)
         background = None
         if kind == 'label':
             box = label_box(picture, box)
         elif kind == 'title':
-            first = min(a.getChildAtIndex(i).queryComponent().getExtents(0)[1] for i in range(a.childCount))
+            first = min(screen_box(run.session, a.getChildAtIndex(i))[1] for i in range(a.childCount))
             box = (box[0], box[1], box[2], first - box[1])
         elif kind == 'indicator':
             background = around(run, picture, box)
@@ -261,21 +304,46 @@ def clip(box, frame):
     return (x0, y0, max(0, x1 - x0), max(0, y1 - y0))
 
 
-def under(scheme, kde_settings, name, binary):
+def held_by_kwin(session, program, name, expected):
+    """KWin 6's record of the window: the program's desktop id, its caption (the window's
+    title, with runs of spaces made one as KWin shows every caption, and the display name
+    after it where Qt adds that), its size limits, and on Wayland its place. A Wayland client
+    cannot ask for a place: the programs' (50, 1) and (1, 1) never reach KWin, which places
+    the window by its own policy, Plasma 6's default: in the middle of the screen."""
+    placed = session.kwin_window(program.process.pid)
+    title = ' '.join(expected['window'][0].split())
+    if placed['desktopFileName'] != desktop_id(name) or not (
+            placed['caption'] == title or placed['caption'].startswith(title + ' \u2014 ')):
+        raise AssertionError('KWin shows "%s" (%s), expected "%s" (%s)'
+                             % (placed['caption'], placed['desktopFileName'], title, desktop_id(name)))
+    minimum, maximum = expected['size']
+    limits = (minimum if minimum != (0, 0) else KWIN_MINIMUM[session.display],
+              maximum if maximum != (0, 0) else NO_MAXIMUM)
+    if (placed['minSize'], placed['maxSize']) != limits:
+        raise AssertionError('KWin holds the limits %s and %s, expected %s and %s'
+                             % (placed['minSize'], placed['maxSize']) + limits)
+    x, y, w, h = placed['frameGeometry']
+    if session.display == 'kwin-wayland' and (abs(x - (SCREEN[0] - w) // 2) > 1 or abs(y - (SCREEN[1] - h) // 2) > 1):
+        raise AssertionError('KWin put the window at (%d, %d), not in the middle of the screen' % (x, y))
+
+
+def under(profile, scheme, kde_settings, closing, name, binary, expected):
     """The whole run under one colour scheme and settings; the contrast shortfalls it saw."""
     behaviour, texts = PROFILE[name]
     failures = []
-    with Session('plasma', scheme, kde_settings) as session:
+    with Session(profile, scheme, kde_settings) as session:
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
         try:
             root = application(pyatspi, name.lower()).getChildAtIndex(0)
         except AssertionError as e:
             raise NotRegistered(str(e))
+        if session.plasma >= 6:
+            held_by_kwin(session, program, name, expected)
         run = Run(session, program, root)
         behaviour(run)
         # The pointer off the window, so that no control is seen under it.
-        run.xdotool('mousemove', 1023, 767)
+        run.xdotool('mousemove', SCREEN[0] - 1, SCREEN[1] - 1)
         time.sleep(0.3)
         picture = run.picture()
         for role, label, kind in texts:
@@ -286,20 +354,24 @@ def under(scheme, kde_settings, name, binary):
                 print('%s %s: %.2f:1 (%s on %s)' % (scheme, what, ratio, drawn, background), flush=True)
                 if ratio < minimum(session.plasma, role, kind):
                     failures.append('%s %s: %.2f:1' % (scheme, what, ratio))
-        close_through_window_manager(session, program)
+        if closing == CLOSE_WINDOW and session.plasma >= 6:
+            session.kwin_close(program)
+            ended_cleanly(program)
+        else:
+            close_through_window_manager(session, program)
     return failures
 
 
-def run_profile(name, binary):
+def run_profile(profile, name, binary, expected):
     # Each scheme in a process of its own: the accessibility client keeps the first
     # session's bus for the life of the process.
     failed = []
-    for scheme, kde_settings in SCHEMES:
+    for scheme, kde_settings, closing in SCHEMES:
         for attempt in (1, 2):
             pid = os.fork()
             if pid == 0:
                 try:
-                    failures = under(scheme, kde_settings, name, binary)
+                    failures = under(profile, scheme, kde_settings, closing, name, binary, expected)
                     if failures:
                         print('FAIL: contrast too low: ' + '; '.join(failures), flush=True)
                     os._exit(1 if failures else 0)
@@ -308,10 +380,15 @@ def run_profile(name, binary):
                     os._exit(NOT_REGISTERED)
                 except AssertionError as e:
                     print('FAIL: %s: %s' % (scheme, e), flush=True)
+                except SystemExit as e:  # a skip
+                    sys.stdout.flush()
+                    os._exit(e.code)
                 os._exit(1)
             status = os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1])
             if status != NOT_REGISTERED:
                 break
+        if status == SKIP:
+            sys.exit(SKIP)
         if status != 0:
             failed.append(scheme)
     if failed:
@@ -319,4 +396,5 @@ def run_profile(name, binary):
 
 
 if __name__ == '__main__':
-    main(lambda name, binary, expected: run_profile(name, binary))
+    profile = sys.argv.pop(3) if len(sys.argv) > 3 else 'plasma'
+    main(lambda name, binary, expected: run_profile(profile, name, binary, expected))
