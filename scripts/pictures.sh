@@ -12,9 +12,11 @@
 #
 # PICTURES_SCHEME=BreezeDark (or another installed colour scheme) takes the
 # pictures as a Plasma user sees them instead: under KWin, with the KDE
-# platform theme, the Breeze style and that scheme (the desktop tests'
-# Plasma profile), window frame included, as docs/pictures/<Program>-<scheme>.png
-# (Plasma 5) or <Program>-Plasma6-<scheme>.png (Plasma 6); no animations then.
+# platform theme, the Breeze style and that scheme, window frame included, in
+# the session the system's Plasma starts by default: Plasma 5's X11 session
+# (the desktop tests' Plasma profile) as docs/pictures/<Program>-<scheme>.png,
+# Plasma 6's Wayland session (their KWin Wayland profile) as
+# <Program>-Plasma6-<scheme>.png; no animations then.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -102,7 +104,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
-grab() { import "${frame[@]}" -window "$window" "$1"; }
+# In KWin's Wayland session a window is no X window: KWin says where it put it
+# (box: its frame; origin: its inside), and the pictures and the input go to
+# the X screen KWin shows its windows on.
+grab() {
+    if [ -n "$box" ]; then import -window root -crop "$box" +repage "$1"; else import "${frame[@]}" -window "$window" "$1"; fi
+}
+pointer() { # pointer X Y: the pointer to that point of the window
+    if [ -n "$box" ]; then
+        xdotool mousemove --sync $((${origin% *} + $1)) $((${origin#* } + $2))
+    else
+        xdotool mousemove --sync --window "$window" "$1" "$2"
+    fi
+}
 settle() {
     local i
     grab "$work/settle-a.png"
@@ -113,12 +127,16 @@ settle() {
         mv "$work/settle-b.png" "$work/settle-a.png"
     done
 }
-click() { xdotool mousemove --sync --window "$window" "$1" "$2" click 1; }
+click() {
+    pointer "$1" "$2"
+    xdotool click 1
+}
 drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 n=${5:-10} framed=${6:-} i
-    xdotool mousemove --sync --window "$window" "$x1" "$y1" mousedown 1
+    pointer "$x1" "$y1"
+    xdotool mousedown 1
     for i in $(seq "$n"); do
-        xdotool mousemove --sync --window "$window" $((x1 + (x2 - x1) * i / n)) $((y1 + (y2 - y1) * i / n))
+        pointer $((x1 + (x2 - x1) * i / n)) $((y1 + (y2 - y1) * i / n))
         if [ -n "$framed" ]; then settle; frame; fi
     done
     xdotool mouseup 1
@@ -154,8 +172,15 @@ picture() {
     if declare -F "launch_$program" >/dev/null; then "launch_$program" "$binary" & else "$binary" & fi
     pid=$!
     pids+=("$pid")
-    window=$(xdotool search --sync --onlyvisible --pid "$pid" | tail -n 1)
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+        local placed fx fy fw fh cx cy
+        placed=$(/usr/bin/python3 "$root/tests/desktop/desktopsession.py" window "$pid")
+        read -r fx fy fw fh cx cy _ <<<"$placed"
+        box=${fw}x${fh}+$fx+$fy origin="$cx $cy"
+    else
+        window=$(xdotool search --sync --onlyvisible --pid "$pid" | tail -n 1)
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+    fi
     settle
     "steps_$program"
     [ "$(frame_count)" -eq 0 ] || { echo "steps_$program took frames but wrote no gif" >&2; exit 1; }
@@ -177,12 +202,16 @@ for p in "${programs[@]}"; do
     [ -d "$root/$p" ] || { echo "No program '$p' in $root" >&2; exit 2; }
 done
 
-scheme=${PICTURES_SCHEME:-}
+scheme=${PICTURES_SCHEME:-} box=
 if [ -n "$scheme" ] && [ -z "${PICTURES_IN_PROFILE:-}" ]; then
     "$root/scripts/deps.sh" test
     BUILD_TARGETS="${programs[*]}" "$root/scripts/build.sh"
-    # Again, inside the profile's session.
-    PICTURES_IN_PROFILE=1 exec /usr/bin/python3 "$root/tests/desktop/desktopsession.py" plasma "$scheme" -- "$0" "${programs[@]}"
+    # Again, inside the profile's session: KWin 6's Wayland session where there
+    # is one (deps.sh installs it with Qt 6), Plasma 5's X11 one otherwise.
+    profile=plasma
+    kwin=$({ kwin_wayland --version 2>/dev/null || true; } | sed -n 's/^kwin \([0-9]*\)\..*/\1/p')
+    [ "${kwin:-0}" -lt 6 ] || profile='kwin-wayland'
+    PICTURES_IN_PROFILE=1 exec /usr/bin/python3 "$root/tests/desktop/desktopsession.py" "$profile" "$scheme" -- "$0" "${programs[@]}"
 fi
 
 mkdir -p "$pictures"
