@@ -425,11 +425,13 @@ def kwin_windows(bus, runtime):
         return tuple(round(rect[k]) for k in ('x', 'y', 'width', 'height'))
     windows = kwin_script(bus, runtime, """
         for (const w of workspace.windowList())
-            say({pid: w.pid, caption: w.caption, desktopFileName: w.desktopFileName, frameGeometry: w.frameGeometry, clientGeometry: w.clientGeometry,
+            say({pid: w.pid, caption: w.caption, desktopFileName: w.desktopFileName,
+                 frameGeometry: w.frameGeometry, clientGeometry: w.clientGeometry,
                  minSize: w.minSize, maxSize: w.maxSize});""")
     for w in windows:
         w['frameGeometry'], w['clientGeometry'] = box(w['frameGeometry']), box(w['clientGeometry'])
-        w['minSize'], w['maxSize'] = (tuple(round(w[k][d]) for d in ('width', 'height')) for k in ('minSize', 'maxSize'))
+        w['minSize'], w['maxSize'] = (tuple(round(w[k][d]) for d in ('width', 'height'))
+                                      for k in ('minSize', 'maxSize'))
     return windows
 
 

@@ -145,8 +145,9 @@ def pebblor(run):
     def in_first_hole():
         picture = run.picture()
         for x, y in ((75, 101), (75, 191)):
-            if picture.pixel(*run.at(x, y)) != blue:
-                raise AssertionError('the board shows %s at (%d, %d) during the fall' % (picture.pixel(*run.at(x, y)), x, y))
+            seen = picture.pixel(*run.at(x, y))
+            if seen != blue:
+                raise AssertionError('the board shows %s at (%d, %d) during the fall' % (seen, x, y))
         return picture.pixel(*run.at(*hole)) == red
     wait_until(in_first_hole, 10, 'the stone in the first hole')
 
