@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QPixmap>
+#include <QVariant>
 
 class QMouseEvent;
 class QPaintEvent;
@@ -37,6 +38,11 @@ public:
         // The paint handler covers the whole window with the buffer, so
         // nothing is erased before it runs: no flicker.
         setAttribute(Qt::WA_OpaquePaintEvent);
+        // A press anywhere in the window starts a drag of the figure. KDE's
+        // style may take a press on a main window where no child widget is
+        // for the start of a drag of the whole window (Breeze under Plasma 5
+        // does by default); this property tells it not to.
+        setProperty("_kde_no_window_grab", true);
         // Mouse tracking stays off: moves arrive only while a button is held.
     }
 

@@ -168,25 +168,13 @@ def driftel(run):
         wait_until(lambda: run.picture(lower) != before, 5, 'the figure to follow the drag')
         at_a = run.settled(run.frame)
         if window(run.session, run.program)[0] != run.frame:
-            raise WindowMoved('the drag moved the window, not the figure')
+            raise AssertionError('the drag moved the window, not the figure')
         run.move(a, b)
         wait_until(lambda: run.picture(lower) == before, 5, 'the figure to leave the window')
         run.move(b, a)
         wait_until(lambda: run.picture(run.frame) == at_a, 5, 'the window to be as it was at %s' % (a,))
     finally:
         run.xdotool('mouseup', 1)
-
-
-class WindowMoved(AssertionError):
-    """A drag inside the window moved the window."""
-
-
-# Faults that a desktop shows, by Plasma version and program: each must still show, or its
-# entry goes. Breeze 5 takes a left press in a main window where no child widget is for the
-# start of a drag of the whole window (its default: "drag windows from all empty areas") and
-# keeps the moves from the window: under Plasma 5 Driftel's figure cannot be dragged, the
-# window moves instead. Breeze 6 leaves such a press to the window.
-KNOWN_FAULTS = {(5, 'Driftel'): WindowMoved, (5, 'Driftel2'): WindowMoved}
 
 
 def glidor(run):
@@ -358,17 +346,7 @@ def under(profile, scheme, kde_settings, closing, name, binary, expected):
         if session.plasma >= 6:
             held_by_kwin(session, program, name, expected)
         run = Run(session, program, root)
-        known = KNOWN_FAULTS.get((session.plasma, name))
-        try:
-            behaviour(run)
-        except AssertionError as e:
-            if known is None or not isinstance(e, known):
-                raise
-            print('%s KNOWN FAULT under Plasma %d: %s' % (scheme, session.plasma, e), flush=True)
-        else:
-            if known is not None:
-                raise AssertionError('the known fault (%s) is gone under Plasma %d: its entry in KNOWN_FAULTS goes'
-                                     % (known.__doc__, session.plasma))
+        behaviour(run)
         # The pointer off the window, so that no control is seen under it.
         run.xdotool('mousemove', SCREEN[0] - 1, SCREEN[1] - 1)
         time.sleep(0.3)
