@@ -274,29 +274,18 @@ class Session:
         return self.bus().call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
                                     'NameHasOwner', self.variant('(s)', (name,)), None, 0, 2000, None).unpack()[0]
 
-    def kwin_script(self, body):
-        """Runs body as a KWin script (KWin 6's scripting API) and returns what it handed to
-        say(value): each value, back from JSON."""
-        return kwin_script(self.bus(), self.runtime, body)
-
-    def kwin_windows(self):
-        """KWin's own record of each window: a dict with pid, caption, desktopFileName,
-        frameGeometry and clientGeometry (x, y, width, height: the window with and without the
-        frame KWin draws around it), minSize and maxSize (width, height)."""
-        return kwin_windows(self.bus(), self.runtime)
-
     def kwin_window(self, pid):
-        """KWin's record of the window of process pid, once it is shown; where its inside is
-        goes into placed."""
-        window = kwin_window(self.kwin_windows, pid)
+        """KWin's record of the window of process pid (as kwin_windows() gives it), once it is
+        shown; where its inside is goes into placed."""
+        window = kwin_window(lambda: kwin_windows(self.bus(), self.runtime), pid)
         self.placed[pid] = window['clientGeometry']
         return window
 
     def kwin_close(self, program):
         """KWin closes the program's window, as it does for any reason of its own: closeWindow()
         (on Wayland, a close event to the client; on X11, WM_DELETE_WINDOW)."""
-        self.kwin_script('for (const w of workspace.windowList()) if (w.pid == %d) w.closeWindow();'
-                         % program.process.pid)
+        kwin_script(self.bus(), self.runtime,
+                    'for (const w of workspace.windowList()) if (w.pid == %d) w.closeWindow();' % program.process.pid)
 
     def _root_property(self, name):
         out = subprocess.run(['xprop', '-root', name], env=self.env, capture_output=True, text=True).stdout
@@ -420,7 +409,9 @@ def kwin_script(bus, runtime, body):
 
 
 def kwin_windows(bus, runtime):
-    """The windows in KWin's list, as Session.kwin_windows gives them."""
+    """KWin's own record of each window: a dict with pid, caption, desktopFileName,
+    frameGeometry and clientGeometry (x, y, width, height: the window with and without the
+    frame KWin draws around it), minSize and maxSize (width, height)."""
     def box(rect):
         return tuple(round(rect[k]) for k in ('x', 'y', 'width', 'height'))
     windows = kwin_script(bus, runtime, """
