@@ -277,7 +277,7 @@ class Session:
     def kwin_window(self, pid):
         """KWin's record of the window of process pid (as kwin_windows() gives it), once it is
         shown; where its inside is goes into placed."""
-        window = kwin_window(lambda: kwin_windows(self.bus(), self.runtime), pid)
+        window = kwin_window(self.bus(), self.runtime, pid)
         self.placed[pid] = window['clientGeometry']
         return window
 
@@ -426,11 +426,10 @@ def kwin_windows(bus, runtime):
     return windows
 
 
-def kwin_window(windows, pid):
-    """KWin's record of the window of process pid in the list windows() returns, once it is
-    shown with its caption."""
+def kwin_window(bus, runtime, pid):
+    """KWin's record of the window of process pid, once it is shown with its caption."""
     def shown():
-        return [w for w in windows() if w['pid'] == pid and w['caption']]
+        return [w for w in kwin_windows(bus, runtime) if w['pid'] == pid and w['caption']]
     return wait_until(shown, what='KWin to show the window of process %d' % pid)[-1]
 
 
@@ -673,7 +672,7 @@ if __name__ == '__main__':
     args = sys.argv[1:]
     if len(args) == 2 and args[0] == 'window':
         bus = connect(os.environ['DBUS_SESSION_BUS_ADDRESS'])
-        placed = kwin_window(lambda: kwin_windows(bus, os.environ['XDG_RUNTIME_DIR']), int(args[1]))
+        placed = kwin_window(bus, os.environ['XDG_RUNTIME_DIR'], int(args[1]))
         print(*placed['frameGeometry'], *placed['clientGeometry'])
         sys.exit(0)
     if len(args) < 4 or args[0] not in KDE_PROFILES or args[2] != '--':
