@@ -68,6 +68,9 @@ def wait_until(condition, timeout=15.0, what='condition'):
 KDE_PROFILES = {'plasma': 'kwin_x11', 'kwin-wayland': 'kwin_wayland'}
 
 
+OPENGL_DRIVER = re.compile(r'\S*(?:libGLX_mesa|libEGL_mesa|_dri\.so|libgallium)\S*$', re.M)
+
+
 class Program:
     def __init__(self, session, binary, env):
         self.session = session
@@ -113,6 +116,12 @@ class Program:
                                                 None, 0, 5000, None).unpack()[0]
         except Exception:  # not registered yet
             return False
+
+    def opengl_drivers(self):
+        """The OpenGL drivers mapped into the process (Mesa's, by file name); the dispatch
+        libraries Qt links against (libGL, libEGL, ...) are not drivers."""
+        with open('/proc/%d/maps' % self.process.pid) as maps:
+            return sorted(set(OPENGL_DRIVER.findall(maps.read())))
 
     def wait(self, timeout=15.0):
         try:
@@ -161,6 +170,11 @@ class Session:
             with open(color_scheme(scheme)) as colors, open(os.path.join(config, 'kdeglobals'), 'w') as f:
                 f.write(colors.read() + '\n[General]\nColorScheme=%s\n\n[KDE]\n' % scheme)
                 f.writelines('%s=%s\n' % setting for setting in kde.items())
+                # Plasma's platform theme (5.27 and 6.3 here; up to 6.6) makes an OpenGL context in
+                # every program at start-up, to try the driver for Qt Quick, unless the user has
+                # chosen Qt Quick's renderer. Software rendering is chosen, which nothing here uses,
+                # so that a driver in a program's memory is the program's own doing.
+                f.write('\n[QtQuickRendererSettings]\nSceneGraphBackend=software\n')
             self.env.update(QT_QPA_PLATFORMTHEME='kde', XDG_CURRENT_DESKTOP='KDE', KDE_FULL_SESSION='true')
         else:
             self.env.update(QT_STYLE_OVERRIDE='Fusion', QT_QPA_PLATFORMTHEME='generic')

@@ -347,6 +347,9 @@ def under(profile, scheme, kde_settings, closing, name, binary, expected):
             held_by_kwin(session, program, name, expected)
         run = Run(session, program, root)
         behaviour(run)
+        drivers = program.opengl_drivers()
+        if drivers:
+            raise AssertionError('OpenGL drivers loaded: ' + ', '.join(drivers))
         # The pointer off the window, so that no control is seen under it.
         run.xdotool('mousemove', SCREEN[0] - 1, SCREEN[1] - 1)
         time.sleep(0.3)

@@ -52,9 +52,12 @@ inline bool openFixedWindow(XProgram &p, const QString &title, const QColor &bac
 }
 
 // Closes the window as a window manager does: the program ends with status
-// 0 and has printed nothing, as on a healthy machine.
+// 0 and has printed nothing, as on a healthy machine. Its window, up until
+// then, was drawn by the raster engine with no OpenGL driver loaded.
 inline void closeCleanly(XProgram &p)
 {
+    const QStringList drivers = p.openGlDrivers();
+    QVERIFY2(drivers.isEmpty(), qPrintable(QStringLiteral("OpenGL drivers loaded: ") + drivers.join(QStringLiteral(", "))));
     p.close();
     QCOMPARE(p.waitForExit(30000), 0);
     QCOMPARE(p.output(), QByteArray());

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <X11/XKBlib.h>
@@ -345,6 +346,23 @@ int XProgram::waitForExit(int timeoutMs)
     }
     output();
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+QStringList XProgram::openGlDrivers() const
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid()));
+    if (!maps.open(QIODevice::ReadOnly)) {
+        return {QStringLiteral("(%1 unreadable)").arg(maps.fileName())};
+    }
+    static const QRegularExpression driver(QStringLiteral("\\S*(libGLX_mesa|libEGL_mesa|_dri\\.so|libgallium)\\S*$"));
+    QStringList found;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QString file = driver.match(QString::fromLocal8Bit(line)).captured(0);
+        if (!file.isEmpty() && !found.contains(file)) {
+            found << file;
+        }
+    }
+    return found;
 }
 
 QByteArray XProgram::output()

@@ -87,6 +87,10 @@ public:
         return m_process.processId();
     }
 
+    // The OpenGL drivers mapped into the process (Mesa's, by file name); the
+    // dispatch libraries Qt links against (libGL, libEGL, ...) are not drivers.
+    QStringList openGlDrivers() const;
+
     // What the X server knows about the window.
     QRect geometry() const; // in root coordinates
     SizeHints sizeHints() const;
