@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KDE-QT demo programs' authors
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "clockrows.h"
 #include "programtest.h"
 #include "screentext.h"
 #include "tockwell.h"
@@ -8,7 +9,6 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QTime>
 #include <QTimer>
 
 class TockwellTest : public QObject
@@ -27,27 +27,49 @@ private Q_SLOTS:
         ProgramTest::checkFixedWindow(top, statusbar, QStringLiteral("KDE-QT Tockwell test!"));
     }
 
-    // Each tick reads the clock and shows it, with leading zeros, on the
-    // screen. Under the fixed clock of the test's CMakeLists the hour is 7.
-    // The time is replaced every second, and never by a blank.
-    void ticks()
+    // Each tick reads the clock and shows it on the screen, with leading
+    // zeros, in the user's time zone: the clock is set, through libfaketime,
+    // to just before the moment of each row (clockrows.h), and must pass it as
+    // the row says. It is replaced every second, and never by a blank.
+    void clock_data()
     {
-        const bool fixedClock = qEnvironmentVariableIsSet("FAKETIME");
-        const QSignalSpy messages(statusbar, &QStatusBar::messageChanged);
-        for (int tick = 0; tick < 2; ++tick) {
-            const QString before = statusbar->currentMessage();
-            QTRY_VERIFY_WITH_TIMEOUT(statusbar->currentMessage() != before, 5000);
-            const QTime now = QTime::currentTime();
-            const QString text = statusbar->currentMessage();
-            QCOMPARE(text, Uhr.toString(QStringLiteral("HH:mm:ss")));
-            QVERIFY2(!fixedClock || text.startsWith(QLatin1String("07:05:")), qPrintable(text));
-            const int late = (Uhr.msecsTo(now) + 86400000) % 86400000; // across midnight too
-            QVERIFY2(late < 1000, qPrintable(QString::number(late)));
-
-            const QImage pixels = ProgramTest::screenPixels(top).copy(QRect(statusbar->mapTo(top, QPoint(0, 0)), statusbar->size()));
-            QVERIFY(ScreenText::shows(pixels, statusbar->currentMessage())); // as of the grab
+        Clock::rows();
+    }
+    void clock()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(qint64, moment);
+        QFETCH(QStringList, passage);
+        const QString file = qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE");
+        if (file.isEmpty()) {
+            QSKIP("libfaketime is not installed");
         }
-        // A tick half a second late, as on a busy machine: the time stays until it comes.
+        qputenv("TZ", zone);
+        tzset();
+        // The clock reads the moment less 1.5 s at the next tick, which comes
+        // a second from now on the restarted timer: the ticks fall in the
+        // middle of its seconds, and the first shows the passage's first.
+        QSignalSpy ticks(statusbar, &QStatusBar::messageChanged);
+        Clock::set(file, moment - 1500, 1000);
+        timer->start();
+        QStringList seen;
+        const auto shown = [&] {
+            seen.clear();
+            for (const QList<QVariant> &tick : ticks) {
+                seen << tick.at(0).toString();
+            }
+            return seen;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(shown().endsWith(passage.last()), qPrintable(seen.join(QLatin1Char(' '))), 8000);
+        QCOMPARE(seen, passage);
+        const QImage pixels = ProgramTest::screenPixels(top).copy(QRect(statusbar->mapTo(top, QPoint(0, 0)), statusbar->size()));
+        QVERIFY(ScreenText::shows(pixels, statusbar->currentMessage())); // as of the grab
+    }
+
+    // A tick half a second late, as on a busy machine: the time stays until it comes.
+    void lateTick()
+    {
+        const QSignalSpy messages(statusbar, &QStatusBar::messageChanged);
         const QString last = statusbar->currentMessage();
         QTest::qWait(500);
         timer->start();
