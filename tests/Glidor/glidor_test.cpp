@@ -100,12 +100,10 @@ private Q_SLOTS:
     }
 
     // Either bar's message goes after one second; a message of the other bar
-    // within that time replaces it at once and runs its own second. When it
-    // goes is measured against a precise one-second timer started with it in
-    // the same event loop: a busy machine delays both alike, and the status
-    // bar's coarse timer may fire 5 % either way. Measured on two cores, from
-    // -57 to +62 ms at a load of 4.5 and from -64 to +131 ms at 8; a margin of
-    // 250 ms still fails 1.4 s and 0.6 s, and the first message's time-out.
+    // within that time replaces it and runs its own second. Measured against a
+    // precise timer started with it in the same event loop, which a busy
+    // machine delays alike: -64 to +131 ms at a load of 8 on two cores (the
+    // coarse timer fires 5 % either way), so 250 ms fails 1.4 s and 0.6 s.
     void messageTimeout_data()
     {
         QTest::addColumn<bool>("horizontalLast");

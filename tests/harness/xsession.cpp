@@ -352,16 +352,14 @@ QStringList XProgram::openGlDrivers() const
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(pid()));
     if (!maps.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("(%1 unreadable)").arg(maps.fileName())};
+        return {maps.fileName() + QStringLiteral(" (unreadable)")};
     }
-    static const QRegularExpression driver(QStringLiteral("\\S*(libGLX_mesa|libEGL_mesa|_dri\\.so|libgallium)\\S*$"));
+    static const QRegularExpression driver(QStringLiteral("\\S*(libGLX_mesa|libEGL_mesa|_dri\\.so|libgallium)\\S*$"), QRegularExpression::MultilineOption);
     QStringList found;
-    for (const QByteArray &line : maps.readAll().split('\n')) {
-        const QString file = driver.match(QString::fromLocal8Bit(line)).captured(0);
-        if (!file.isEmpty() && !found.contains(file)) {
-            found << file;
-        }
+    for (auto match = driver.globalMatch(QString::fromLocal8Bit(maps.readAll())); match.hasNext();) {
+        found << match.next().captured(0);
     }
+    found.removeDuplicates();
     return found;
 }
 
