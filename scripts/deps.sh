@@ -21,7 +21,8 @@ if [ -z "$qt" ]; then
     if [ -n "$release" ] && [ "${release%%.*}" -lt 13 ]; then qt=5; else qt=6; fi
 fi
 
-common_build=(build-essential cmake ninja-build extra-cmake-modules fonts-urw-base35 fonts-dejavu-core)
+# gettext compiles the translations (msgfmt) and makes the tests' pseudo-translation.
+common_build=(build-essential cmake ninja-build extra-cmake-modules gettext fonts-urw-base35 fonts-dejavu-core)
 headless=(xvfb xauth imagemagick)
 common_tests=(
     xvfb xauth x11-utils xdotool libx11-dev libxtst-dev imagemagick

@@ -130,6 +130,12 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(statusbar->currentMessage(), QString(), 5000);
         QVERIFY2(lastShown.elapsed() >= 950 && lastShown.elapsed() < 1600, qPrintable(QString::number(lastShown.elapsed())));
     }
+
+    // Pseudo-translated, every text the program shows comes back marked.
+    void everyTextTranslated()
+    {
+        ProgramTest::checkEveryTextTranslated();
+    }
 };
 
 PROGRAM_TEST_MAIN(GlidorTest)
