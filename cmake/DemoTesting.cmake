@@ -53,15 +53,29 @@ function(_demo_inprocess_library program)
     endif()
 endfunction()
 
+# A language other than English needs a locale other than C: gettext ignores
+# LANGUAGE under C (glibc 2.41, Debian 13's, under C.UTF-8 as well), as a
+# user's German desktop never is. The tests in other languages run under
+# en_US.UTF-8 and de_DE.UTF-8.
+execute_process(COMMAND locale -a OUTPUT_VARIABLE installed_locales ERROR_QUIET)
+if(installed_locales MATCHES "en_US\\.utf8" AND installed_locales MATCHES "de_DE\\.utf8")
+    set(HAVE_LOCALES TRUE)
+endif()
+demo_test_tool(locales-all "${HAVE_LOCALES}"
+    "the tests in other languages (pseudo-translation, damaged catalogs, German under Plasma): the locales en_US.UTF-8 and de_DE.UTF-8")
+
 # The program's pseudo-translation (cmake/PseudoTranslation.cmake), made from
 # what its Messages.sh extracts: <build>/pseudo-translation/locale/x-test/...
-set(DEMO_PSEUDO_TRANSLATION_DIR ${CMAKE_BINARY_DIR}/pseudo-translation)
+# Without the locales the check is skipped (PSEUDO_TRANSLATION_DIR empty).
+if(HAVE_LOCALES)
+    set(DEMO_PSEUDO_TRANSLATION_DIR ${CMAKE_BINARY_DIR}/pseudo-translation)
+endif()
 find_program(MSGEN_EXECUTABLE msgen)
 find_program(MSGFILTER_EXECUTABLE msgfilter)
 find_program(XGETTEXT_EXECUTABLE xgettext)
 function(_demo_pseudo_translation program)
     string(TOLOWER ${program} domain)
-    set(mo ${DEMO_PSEUDO_TRANSLATION_DIR}/locale/x-test/LC_MESSAGES/${domain}.mo)
+    set(mo ${CMAKE_BINARY_DIR}/pseudo-translation/locale/x-test/LC_MESSAGES/${domain}.mo)
     if(NOT TARGET ${program}_pseudo_translation)
         get_target_property(dir ${program} SOURCE_DIR)
         get_target_property(srcs ${program} SOURCES)
@@ -124,6 +138,9 @@ if(NOT data_dirs)
     set(data_dirs /usr/local/share:/usr/share)
 endif()
 set(DEMO_DAMAGED_LANGUAGE "LANGUAGE=it:fr" "XDG_DATA_DIRS=${DEMO_DAMAGED_CATALOGS}:${data_dirs}")
+if(HAVE_LOCALES)
+    list(APPEND DEMO_DAMAGED_LANGUAGE "LC_ALL=en_US.UTF-8")
+endif()
 
 function(add_x11_test)
     cmake_parse_arguments(ARG "" "NAME;PROGRAM" "SOURCES" ${ARGN})

@@ -30,6 +30,9 @@ common_tests=(
     desktop-file-utils appstream weston
     dbus at-spi2-core python3 python3-pyatspi
     kwin-x11 plasma-integration dbus-x11
+    # A German and an English locale for the tests in other languages: gettext
+    # ignores LANGUAGE under the C locale (glibc 2.41, Debian 13: also C.UTF-8).
+    locales-all
 )
 case "$qt" in
 5)

@@ -372,8 +372,11 @@ def under(profile, scheme, kde_settings, closing, language, name, binary, expect
     if german is not None:
         expected = translated(expected, german)
     with Session(profile, scheme, kde_settings) as session:
-        # The program's catalogs as the build made them (scripts/run.sh does the same).
-        session.env.update(LANGUAGE=language, XDG_DATA_DIRS=os.environ['DEMO_DATA_DIR'] + ':'
+        # The language as a user's desktop sets it, and the program's catalogs as the build
+        # made them (scripts/run.sh does the same).
+        session.env.pop('LC_ALL', None)
+        session.env.update(LANG='%s.UTF-8' % {'en': 'en_US', 'de': 'de_DE'}[language], LANGUAGE=language,
+                           XDG_DATA_DIRS=os.environ['DEMO_DATA_DIR'] + ':'
                            + (os.environ.get('XDG_DATA_DIRS') or '/usr/local/share:/usr/share'))
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
