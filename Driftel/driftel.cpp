@@ -47,7 +47,7 @@ static void HelloWorldXor(int x, int y)
     static QPoint basis; // the text's base point in figur, in device pixels
     const qreal dpr = painter.device()->devicePixelRatioF();
     if (figur.isNull() || figur.devicePixelRatioF() != dpr) {
-        const QString text = QStringLiteral("Hello World!");
+        const QString text = i18nc("the figure that follows the mouse", "Hello World!");
         const QRect ink = QFontMetrics(painter.font(), painter.device()).tightBoundingRect(text);
         const QRect box = ink.adjusted(-2, -2, 2, 2); // room for the softened edges
         // Drawn in the buffer's device pixels, with the base point on a
@@ -109,7 +109,7 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
-    painter.drawText(MausX, MausY, QStringLiteral("Hello World!"));
+    painter.drawText(MausX, MausY, i18nc("the figure that follows the mouse", "Hello World!"));
     painter.end();
 
     // The window shows the new buffer in the paint event that follows every
@@ -158,15 +158,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("driftel");
     KAboutData about(QStringLiteral("driftel"),
-                     QStringLiteral("QT-Demo"),
+                     i18nc("@title:window", "QT-Demo"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("Drag the text \"Hello World!\" with the mouse"),
+                     i18n("Drag the text \"Hello World!\" with the mouse"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.driftel"));
@@ -178,8 +178,8 @@ int main(int argc, char **argv)
 
     //! [window]
     pFenster = new KdeW();
-    pFenster->setCaption(QStringLiteral("KDE-QT Driftel  \"Hello World\"  test!   "));
-    pFenster->setAccessibleDescription(QStringLiteral("Hold a mouse button and drag: the text Hello World! follows the pointer"));
+    pFenster->setCaption(i18nc("@title:window", "KDE-QT Driftel  \"Hello World\"  test!   "));
+    pFenster->setAccessibleDescription(i18n("Hold a mouse button and drag: the text Hello World! follows the pointer"));
     //! [window]
 
     pFenster->show();

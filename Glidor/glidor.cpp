@@ -63,6 +63,8 @@ void IntToStr(int Zahl, char *ZahlenStr)
     ZahlenStr[i] = 0;
 }
 
+// The status bar shows the bare number: digits, the same in every language,
+// so neither slot's text goes through the translation.
 void KdeW::ScrollHor(int HorPos)
 {
     IntToStr(HorPos, MessageStr);
@@ -92,15 +94,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("glidor");
     KAboutData about(QStringLiteral("glidor"),
-                     QStringLiteral("KDE-QT Glidor test!"),
+                     i18nc("@title:window", "KDE-QT Glidor test!"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("Two scroll bars; the status bar shows the value of the one that moved"),
+                     i18n("Two scroll bars; the status bar shows the value of the one that moved"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.glidor"));
@@ -121,7 +123,7 @@ int main(int argc, char **argv)
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
-    statusbar->setAccessibleDescription(QStringLiteral("The value of the bar moved last, shown for a second"));
+    statusbar->setAccessibleDescription(i18n("The value of the bar moved last, shown for a second"));
 
     //! [scrollbars]
     // Each bar gets its range, steps and start value before it is connected,
@@ -132,7 +134,7 @@ int main(int argc, char **argv)
     ScrollBarHor->setPageStep(10);
     ScrollBarHor->setValue(1);
     ScrollBarHor->setGeometry(5, 460, 670, 15);
-    ScrollBarHor->setAccessibleName(QStringLiteral("Horizontal value"));
+    ScrollBarHor->setAccessibleName(i18nc("@label:slider", "Horizontal value"));
     QObject::connect(ScrollBarHor, SIGNAL(valueChanged(int)), top, SLOT(ScrollHor(int)));
 
     ScrollBarVer = new QScrollBar(Qt::Vertical, top);
@@ -141,7 +143,7 @@ int main(int argc, char **argv)
     ScrollBarVer->setPageStep(10);
     ScrollBarVer->setValue(1);
     ScrollBarVer->setGeometry(680, 10, 15, 465);
-    ScrollBarVer->setAccessibleName(QStringLiteral("Vertical value"));
+    ScrollBarVer->setAccessibleName(i18nc("@label:slider", "Vertical value"));
     QObject::connect(ScrollBarVer, SIGNAL(valueChanged(int)), top, SLOT(ScrollVer(int)));
     //! [scrollbars]
 

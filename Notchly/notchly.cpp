@@ -44,15 +44,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("notchly");
     KAboutData about(QStringLiteral("notchly"),
-                     QStringLiteral("KDE-QT Slider test!"),
+                     i18nc("@title:window", "KDE-QT Slider test!"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("A slider coupled to a four-digit LCD number"),
+                     i18n("A slider coupled to a four-digit LCD number"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.notchly"));
@@ -73,23 +73,24 @@ int main(int argc, char **argv)
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
-    statusbar->setAccessibleDescription(QStringLiteral("Status messages"));
+    statusbar->setAccessibleDescription(i18n("Status messages"));
 
     //! [slider]
     lcd = new QLCDNumber(4, top);
     lcd->setObjectName(QStringLiteral("lcd"));
     lcd->setGeometry(150, 200, 400, 150);
-    lcd->setAccessibleDescription(QStringLiteral("The slider's value"));
+    lcd->setAccessibleDescription(i18n("The slider's value"));
 
     slider = new QSlider(Qt::Horizontal, top);
     slider->setObjectName(QStringLiteral("slider"));
     slider->setGeometry(20, 400, 660, 50);
-    slider->setAccessibleName(QStringLiteral("Value"));
+    slider->setAccessibleName(i18nc("@label:slider", "Value"));
     // 9999 is the most four digits can show: every value fits the display.
     slider->setRange(0, 9999);
     // Set before the connection: the display keeps its own initial 0.
     slider->setValue(0);
 
+    // The display shows digits, the same in every language: nothing to translate.
     QObject::connect(slider, SIGNAL(valueChanged(int)), lcd, SLOT(display(int)));
     //! [slider]
 

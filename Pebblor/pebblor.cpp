@@ -226,15 +226,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("pebblor");
     KAboutData about(QStringLiteral("pebblor"),
-                     QStringLiteral("QT-Demo"),
+                     i18nc("@title:window", "QT-Demo"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("A stone falls behind a board with holes, hidden by two raster-operation masks"),
+                     i18n("A stone falls behind a board with holes, hidden by two raster-operation masks"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.pebblor"));
@@ -246,21 +246,21 @@ int main(int argc, char **argv)
 
     //! [buttons]
     HFenster = new KdeW();
-    HFenster->setCaption(QStringLiteral("Pebblor, by the KDE-QT demo programs' authors"));
-    HFenster->setAccessibleDescription(QStringLiteral("A red stone falls behind a blue board and is seen only through its four holes"));
+    HFenster->setCaption(i18nc("@title:window", "Pebblor, by the KDE-QT demo programs' authors"));
+    HFenster->setAccessibleDescription(i18n("A red stone falls behind a blue board and is seen only through its four holes"));
 
-    Button_SteinMove = new QPushButton(QStringLiteral("Stein Move"), HFenster);
+    Button_SteinMove = new QPushButton(i18nc("@action:button", "Stein Move"), HFenster);
     Button_SteinMove->move(220, 260);
     QObject::connect(Button_SteinMove, SIGNAL(clicked()), HFenster, SLOT(Button_SteinMove_clicked()));
 
-    Button_Zeichnen = new QPushButton(QStringLiteral("Neu Zeichnen"), HFenster);
+    Button_Zeichnen = new QPushButton(i18nc("@action:button", "Neu Zeichnen"), HFenster);
     Button_Zeichnen->move(220, 350);
     QObject::connect(Button_Zeichnen, SIGNAL(clicked()), HFenster, SLOT(Button_Zeichnen_clicked()));
     //! [buttons]
 
     //! [masks]
     // A label is a frame: it draws the raised box, 5-pixel lines, and the title.
-    ButtonGroupRahmen = new QLabel(QStringLiteral("Masken"), HFenster);
+    ButtonGroupRahmen = new QLabel(i18nc("@title:group", "Masken"), HFenster);
     ButtonGroupRahmen->setGeometry(170, 120, 200, 100);
     ButtonGroupRahmen->setFrameStyle(QFrame::Box | QFrame::Raised);
     ButtonGroupRahmen->setLineWidth(5);
@@ -268,13 +268,13 @@ int main(int argc, char **argv)
     ButtonGroup = new QButtonGroup(ButtonGroupRahmen);
     ButtonGroup->setExclusive(false); // two independent switches
 
-    Ch1 = new QCheckBox(QStringLiteral("Maske1 Und"), ButtonGroupRahmen);
+    Ch1 = new QCheckBox(i18nc("@option:check", "Maske1 Und"), ButtonGroupRahmen);
     ButtonGroup->addButton(Ch1, 0);
     Ch1->setChecked(true);
     Und = true;
     Ch1->move(15, 25);
 
-    Ch2 = new QCheckBox(QStringLiteral("Makse2 Oder"), ButtonGroupRahmen);
+    Ch2 = new QCheckBox(i18nc("@option:check", "Makse2 Oder"), ButtonGroupRahmen);
     ButtonGroup->addButton(Ch2, 1);
     Ch2->move(15, 45);
     Ch2->setChecked(true);

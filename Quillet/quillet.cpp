@@ -51,15 +51,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("quillet");
     KAboutData about(QStringLiteral("quillet"),
-                     QStringLiteral("KDE-QT LineEdit test!"),
+                     i18nc("@title:window", "KDE-QT LineEdit test!"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("A text field; Return moves its text into the status bar"),
+                     i18n("A text field; Return moves its text into the status bar"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.quillet"));
@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
-    statusbar->setAccessibleDescription(QStringLiteral("The text entered last"));
+    statusbar->setAccessibleDescription(i18n("The text entered last"));
 
     //! [lineedit]
     LEdit1 = new QLineEdit(top);
@@ -88,8 +88,8 @@ int main(int argc, char **argv)
     LEdit1->resize(480, 30);
     LEdit1->setFont(QFont(QStringLiteral("courier"), 14, QFont::Bold, false));
     LEdit1->setFocus(); // typing goes here without a click first
-    LEdit1->setAccessibleName(QStringLiteral("Text to show"));
-    LEdit1->setAccessibleDescription(QStringLiteral("Return moves the text into the status bar"));
+    LEdit1->setAccessibleName(i18nc("@label:textbox", "Text to show"));
+    LEdit1->setAccessibleDescription(i18n("Return moves the text into the status bar"));
 
     QObject::connect(LEdit1, SIGNAL(returnPressed()), top, SLOT(LEdit1_returnPressed()));
     //! [lineedit]

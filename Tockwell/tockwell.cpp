@@ -31,6 +31,7 @@ void KdeW::timerDone()
     // Read the clock at every tick rather than counting ticks: a late tick
     // still shows the right time, and a change of the system clock shows at once.
     Uhr = QTime::currentTime();
+    // HH:mm:ss in every language: the clock's fixed form, not translated.
     statusbar->showMessage(Uhr.toString(Qt::TextDate));
 }
 
@@ -51,15 +52,15 @@ int main(int argc, char **argv)
     QApplication *app = new QApplication(argc, argv);
     KLocalizedString::setApplicationDomain("tockwell");
     KAboutData about(QStringLiteral("tockwell"),
-                     QStringLiteral("KDE-QT Tockwell test!"),
+                     i18nc("@title:window", "KDE-QT Tockwell test!"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("A clock in the status bar, brought up to date once a second"),
+                     i18n("A clock in the status bar, brought up to date once a second"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.tockwell"));
@@ -80,7 +81,7 @@ int main(int argc, char **argv)
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
-    statusbar->setAccessibleDescription(QStringLiteral("The time"));
+    statusbar->setAccessibleDescription(i18n("The time"));
 
     //! [timer]
     timer = new QTimer(top);

@@ -34,13 +34,13 @@ void KdeW::RButton(int ButtonNr)
 {
     switch (ButtonNr) {
     case 1:
-        statusbar->showMessage(QStringLiteral("FM is true!"));
+        statusbar->showMessage(i18nc("@info:status", "FM is true!"));
         break;
     case 2:
-        statusbar->showMessage(QStringLiteral("AM is true!"));
+        statusbar->showMessage(i18nc("@info:status", "AM is true!"));
         break;
     case 3:
-        statusbar->showMessage(QStringLiteral("LW is true!"));
+        statusbar->showMessage(i18nc("@info:status", "LW is true!"));
         break;
     default:
         break; // not one of ours: keep what is shown
@@ -68,15 +68,15 @@ int main(int argc, char **argv)
     //! [about]
     KLocalizedString::setApplicationDomain("wavelry");
     KAboutData about(QStringLiteral("wavelry"),
-                     QStringLiteral("KDE-QT RadioButton test!"),
+                     i18nc("@title:window", "KDE-QT RadioButton test!"),
                      QStringLiteral("1.0"),
-                     QStringLiteral("Three radio buttons; the status bar names the chosen band"),
+                     i18n("Three radio buttons; the status bar names the chosen band"),
                      KAboutLicense::Custom);
     // The licence every file carries: KDE's own text for GPL_V2 names
     // version 2 alone, even with OrLaterVersions, so --license says it here.
     about.setLicenseText(
-        QStringLiteral("This program is distributed under the terms of the GNU General Public License, "
-                       "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
+        i18n("This program is distributed under the terms of the GNU General Public License, "
+             "version 2 or (at your option) any later version (GPL-2.0-or-later)."));
     // The project's own names, under which the launcher is installed.
     about.setOrganizationDomain("kdeqtdemos.internal");
     about.setDesktopFileName(QStringLiteral("internal.kdeqtdemos.wavelry"));
@@ -99,26 +99,26 @@ int main(int argc, char **argv)
     top->setStatusBar(statusbar);
     statusbar->setSizeGripEnabled(false); // the window has a fixed size
     // Screen readers read the message as the status bar's name; say what it is.
-    statusbar->setAccessibleDescription(QStringLiteral("The band that is switched on"));
+    statusbar->setAccessibleDescription(i18n("The band that is switched on"));
     //! [window]
 
     //! [buttons]
-    grRahmen = new QGroupBox(QStringLiteral("RadioButton"), top);
+    grRahmen = new QGroupBox(i18nc("@title:group", "RadioButton"), top);
     grRahmen->setGeometry(10, 10, 120, 100);
     gr = new QButtonGroup(grRahmen);
 
-    b1 = new QRadioButton(QStringLiteral("FM"), grRahmen);
+    b1 = new QRadioButton(i18nc("@option:radio", "FM"), grRahmen);
     b1->move(5, 20);
     gr->addButton(b1, 1);
-    b2 = new QRadioButton(QStringLiteral("AM"), grRahmen);
+    b2 = new QRadioButton(i18nc("@option:radio", "AM"), grRahmen);
     b2->move(5, 40);
     gr->addButton(b2, 2);
-    b3 = new QRadioButton(QStringLiteral("LW"), grRahmen);
+    b3 = new QRadioButton(i18nc("@option:radio", "LW"), grRahmen);
     b3->move(5, 60);
     gr->addButton(b3, 3);
 
     b1->setChecked(true);
-    statusbar->showMessage(QStringLiteral("FM is true!"));
+    statusbar->showMessage(i18nc("@info:status", "FM is true!"));
 
     QObject::connect(gr, SIGNAL(idClicked(int)), top, SLOT(RButton(int)));
     //! [buttons]

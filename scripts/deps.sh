@@ -21,7 +21,8 @@ if [ -z "$qt" ]; then
     if [ -n "$release" ] && [ "${release%%.*}" -lt 13 ]; then qt=5; else qt=6; fi
 fi
 
-common_build=(build-essential cmake ninja-build extra-cmake-modules fonts-urw-base35 fonts-dejavu-core)
+# gettext compiles the translations (msgfmt) and makes the tests' pseudo-translation.
+common_build=(build-essential cmake ninja-build extra-cmake-modules gettext fonts-urw-base35 fonts-dejavu-core)
 headless=(xvfb xauth imagemagick)
 common_tests=(
     xvfb xauth x11-utils xdotool libx11-dev libxtst-dev imagemagick
@@ -29,6 +30,9 @@ common_tests=(
     desktop-file-utils appstream weston
     dbus at-spi2-core python3 python3-pyatspi
     kwin-x11 plasma-integration dbus-x11
+    # A German and an English locale for the tests in other languages: gettext
+    # ignores LANGUAGE under the C locale (glibc 2.41, Debian 13: also C.UTF-8).
+    locales-all
 )
 case "$qt" in
 5)

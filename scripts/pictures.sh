@@ -17,6 +17,10 @@
 # (the desktop tests' Plasma profile) as docs/pictures/<Program>-<scheme>.png,
 # Plasma 6's Wayland session (their KWin Wayland profile) as
 # <Program>-Plasma6-<scheme>.png; no animations then.
+#
+# PICTURES_LANGUAGE=de (or another language with catalogs in po/) takes them
+# in that language, from the build's catalogs, with "-de" after the name:
+# docs/pictures/<Program>-de.png. Without it they are in English.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -215,6 +219,10 @@ if [ -n "$scheme" ] && [ -z "${PICTURES_IN_PROFILE:-}" ]; then
 fi
 
 mkdir -p "$pictures"
+export LANGUAGE=${PICTURES_LANGUAGE:-en}
+if [ -n "${PICTURES_LANGUAGE:-}" ]; then
+    export XDG_DATA_DIRS="$build/data:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
+fi
 if [ -n "$scheme" ]; then
     # Plasma 5's pictures are <Program>-<scheme>.png, Plasma 6's (the profile
     # names the desktop's version) <Program>-Plasma6-<scheme>.png.
@@ -233,6 +241,7 @@ else
         XDG_CONFIG_HOME=$work/config
     unset WAYLAND_DISPLAY XDG_CURRENT_DESKTOP KDE_FULL_SESSION DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID
 fi
+[ -z "${PICTURES_LANGUAGE:-}" ] || suffix=$suffix-$PICTURES_LANGUAGE
 for program in "${programs[@]}"; do
     picture
 done

@@ -19,6 +19,11 @@ if [ $# -gt 0 ] && [[ "$1" != -* ]]; then program=$1; shift; fi
 # environment) would otherwise ask the configure to insist on.
 env -u CI BUILD_TARGETS=$program "$root/scripts/build.sh"
 binary="$build/bin/$program"
+# The program's translations, which the build puts into build/data/locale:
+# KDE looks for <data folder>/locale/<language>/LC_MESSAGES/<program>.mo in
+# the data folders, so build/data goes first among them for this run
+# (LANGUAGE=de scripts/run.sh shows the program in German).
+export XDG_DATA_DIRS="$build/data:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$binary" "$@"

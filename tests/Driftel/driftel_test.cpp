@@ -238,6 +238,12 @@ private Q_SLOTS:
         QTRY_COMPARE(screen().size(), QSize(600, 450));
         verifyPicture({c, true, {b}});
     }
+
+    // Pseudo-translated, every text the program shows comes back marked.
+    void everyTextTranslated()
+    {
+        ProgramTest::checkEveryTextTranslated();
+    }
 };
 
 PROGRAM_TEST_MAIN(DriftelTest)

@@ -113,6 +113,12 @@ private Q_SLOTS:
         ProgramTest::waitPastTimeouts(); // nothing happens: the number stays, the status bar empty
         QCOMPARE(shown(), QStringLiteral("9999"));
     }
+
+    // Pseudo-translated, every text the program shows comes back marked.
+    void everyTextTranslated()
+    {
+        ProgramTest::checkEveryTextTranslated();
+    }
 };
 
 PROGRAM_TEST_MAIN(NotchlyTest)

@@ -497,6 +497,12 @@ private Q_SLOTS:
         HFenster->repaint();
         QCOMPARE(m_beforePaint, background); // not the window colour, not erased
     }
+
+    // Pseudo-translated, every text the program shows comes back marked.
+    void everyTextTranslated()
+    {
+        ProgramTest::checkEveryTextTranslated();
+    }
 };
 
 PROGRAM_TEST_MAIN(PebblorTest)

@@ -14,7 +14,9 @@ every text it shows must stand at a contrast of at least 4.5:1 against what
 it is drawn on, and every scroll bar and slider at 2:1 against the window,
 read off the screen's pixels; and it must end with status 0 when KWin
 closes it, once through KWin's own closeWindow() (KWin 6) and once through a
-click on the title bar's close button."""
+click on the title bar's close button. The Breeze Light run speaks German
+(LANGUAGE=de, the catalogs of the build): the window, its caption and every
+text a screen reader reads must be German, as programs.py says."""
 
 import os
 import re
@@ -22,6 +24,7 @@ import subprocess
 import sys
 import time
 
+from accessibility_test import matches
 from desktopsession import (SCREEN, SKIP, Picture, Session, accessibility, application, click, close_through_window_manager,
                             contrast, contrast_ratio, desktop_id, ended_cleanly, find, main, most_common, poke,
                             role_name, screen_box, status_bar, wait_until, walk, window)
@@ -31,10 +34,10 @@ from desktopsession import (SCREEN, SKIP, Picture, Session, accessibility, appli
 # or a jump to the place clicked (Plasma 6's); and with one of two ways KWin closes a
 # window: its own closeWindow() (what it runs for a shortcut, a task bar's menu or a
 # script; KWin 5's scripting differs, so Plasma 5 takes the button both times) or a click
-# on the title bar's close button.
+# on the title bar's close button; and with one of two languages, English or German.
 PAGE_STEPS = 'ScrollbarLeftClickNavigatesByPage'
 CLOSE_WINDOW, CLOSE_BUTTON = 'closeWindow()', 'the close button'
-SCHEMES = (('BreezeDark', {PAGE_STEPS: 'true'}, CLOSE_WINDOW), ('BreezeLight', {PAGE_STEPS: 'false'}, CLOSE_BUTTON))
+SCHEMES = (('BreezeDark', {PAGE_STEPS: 'true'}, CLOSE_WINDOW, 'en'), ('BreezeLight', {PAGE_STEPS: 'false'}, CLOSE_BUTTON, 'de'))
 # What KWin 6 holds for a window that sets no limit: no maximum (the largest int) and a
 # minimum of KWin's own, none on X11, 150 x 150 on Wayland for any window it frames.
 NO_MAXIMUM = (2 ** 31 - 1, 2 ** 31 - 1)
@@ -77,9 +80,17 @@ NOT_REGISTERED = 3
 class Run:
     """One program under the profile: its accessible window and real input."""
 
-    def __init__(self, session, program, accessible):
+    def __init__(self, session, program, accessible, german):
         self.session, self.program, self.root = session, program, accessible
         self.frame, _ = window(session, program)
+        self.german = german
+
+    def text(self, english):
+        """A text of the program as it shows it in this run's language."""
+        return self.german.get(english, english) if self.german is not None else english
+
+    def find(self, role, name):
+        return find(self.root, role, self.text(name))
 
     def xdotool(self, *args):
         subprocess.run(['xdotool'] + [str(a) for a in args], env=self.session.env, check=True)
@@ -89,7 +100,7 @@ class Run:
         return self.frame[0] + x, self.frame[1] + y
 
     def click_in(self, role, name, fx=0.5, fy=0.5):
-        click(self.session, find(self.root, role, name), fx, fy)
+        click(self.session, self.find(role, name), fx, fy)
 
     def move(self, start, end, moves=10):
         """The pointer from start to end (window coordinates) in steps."""
@@ -111,6 +122,7 @@ class Run:
         if isinstance(text, re.Pattern):
             return wait_until(lambda: text.fullmatch(bar.name) and bar.name, timeout,
                               'the status bar to match %s (it says "%s")' % (text.pattern, bar.name))
+        text = self.text(text)
         wait_until(lambda: bar.name == text, timeout, 'the status bar to say "%s" (it says "%s")' % (text, bar.name))
         return text
 
@@ -121,14 +133,14 @@ class Run:
 
     def checked(self, role, name):
         pyatspi = accessibility()
-        return find(self.root, role, name).getState().contains(pyatspi.STATE_CHECKED)
+        return self.find(role, name).getState().contains(pyatspi.STATE_CHECKED)
 
 
 # ---- What each program does under the style ------------------------------------
 
 def wavelry(run):
     for band in ('AM', 'LW', 'FM'):
-        poke(run.session, run.root, ('radio button', band, '%s is true!' % band))
+        poke(run.session, run.root, ('radio button', run.text(band), run.text('%s is true!' % band)))
 
 
 def pebblor(run):
@@ -185,7 +197,7 @@ def glidor(run):
     page_steps = run.session.kde_settings[PAGE_STEPS] == 'true'
 
     def value(bar):
-        return round(find(run.root, *bar).queryValue().currentValue)
+        return round(run.find(*bar).queryValue().currentValue)
     for bar, fx, fy, page_step, jump in ((hor, 0.98, 0.5, 11, range(80, 101)), (hor, 0.02, 0.5, 1, range(0, 6)),
                                          (ver, 0.5, 0.98, 11, range(80, 101))):
         run.click_in(*bar, fx, fy)
@@ -206,7 +218,7 @@ def quillet(run):
     run.xdotool('type', 'Under Breeze')
     run.xdotool('key', 'Return')
     run.shows('Under Breeze')
-    wait_until(lambda: find(run.root, 'text', 'Text to show').queryText().characterCount == 0,
+    wait_until(lambda: run.find('text', 'Text to show').queryText().characterCount == 0,
                what='the field to be emptied')
 
 
@@ -275,7 +287,7 @@ def around(run, picture, box):
 
 def measure(run, picture, role, name, kind):
     """(description, ratio, drawn colour, background colour) for each accessible of role."""
-    found = [a for _, a in walk(run.root) if role_name(a) == role and (name is None or a.name == name)]
+    found = [a for _, a in walk(run.root) if role_name(a) == role and (name is None or a.name == run.text(name))]
     if kind == 'checked':
         checked = [a for a in found if run.checked(role, a.name)]
         unchecked = [a for a in found if not run.checked(role, a.name)]
@@ -332,20 +344,51 @@ def held_by_kwin(session, program, name, expected):
         raise AssertionError('KWin put the window at (%d, %d), not in the middle of the screen' % (x, y))
 
 
-def under(profile, scheme, kde_settings, closing, name, binary, expected):
-    """The whole run under one colour scheme and settings; the contrast shortfalls it saw."""
+def translated(expected, german):
+    """The entry of programs.py with its texts as german gives them."""
+    def text(t):
+        return german.get(t, t) if isinstance(t, str) else t
+    return dict(expected, window=tuple(map(text, expected['window'])),
+                widgets=[tuple(map(text, w)) for w in expected['widgets']])
+
+
+def speaks(pyatspi, root, expected):
+    """The window's name and description, and every accessible of programs.py showing with
+    its name and description, in the language of expected."""
+    if (root.name, root.description) != expected['window']:
+        raise AssertionError('the window is (%r, %r), expected %r' % (root.name, root.description, expected['window']))
+    seen = [(role_name(a), a.name, a.description) for _, a in walk(root) if a.getState().contains(pyatspi.STATE_SHOWING)]
+    for want in expected['widgets']:
+        if not any(want[0] == s[0] and matches(want[1], s[1]) and want[2] == s[2] for s in seen):
+            raise AssertionError('no %s showing as %r (seen: %s)' % (want[0], want[1:], seen))
+
+
+def under(profile, scheme, kde_settings, closing, language, name, binary, expected):
+    """The whole run under one colour scheme, settings and language; the contrast shortfalls
+    it saw."""
     behaviour, texts = PROFILE[name]
     failures = []
+    german = expected['german'] if language == 'de' else None
+    if german is not None:
+        expected = translated(expected, german)
     with Session(profile, scheme, kde_settings) as session:
+        # The language as a user's desktop sets it, and the program's catalogs as the build
+        # made them (scripts/run.sh does the same).
+        session.env.pop('LC_ALL', None)
+        session.env.update(LANG='%s.UTF-8' % {'en': 'en_US', 'de': 'de_DE'}[language], LANGUAGE=language,
+                           XDG_DATA_DIRS=os.environ['DEMO_DATA_DIR'] + ':'
+                           + (os.environ.get('XDG_DATA_DIRS') or '/usr/local/share:/usr/share'))
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
         try:
             root = application(pyatspi, name.lower()).getChildAtIndex(0)
         except AssertionError as e:
             raise NotRegistered(str(e))
+        if german is not None:
+            speaks(pyatspi, root, expected)
         if session.plasma >= 6:
             held_by_kwin(session, program, name, expected)
-        run = Run(session, program, root)
+        run = Run(session, program, root, german)
         behaviour(run)
         drivers = program.opengl_drivers()
         if drivers:
@@ -374,12 +417,12 @@ def run_profile(profile, name, binary, expected):
     # Each scheme in a process of its own: the accessibility client keeps the first
     # session's bus for the life of the process.
     failed = []
-    for scheme, kde_settings, closing in SCHEMES:
+    for scheme, kde_settings, closing, language in SCHEMES:
         for attempt in (1, 2):
             pid = os.fork()
             if pid == 0:
                 try:
-                    failures = under(profile, scheme, kde_settings, closing, name, binary, expected)
+                    failures = under(profile, scheme, kde_settings, closing, language, name, binary, expected)
                     if failures:
                         print('FAIL: contrast too low: ' + '; '.join(failures), flush=True)
                     os._exit(1 if failures else 0)

@@ -12,6 +12,8 @@ size:     (minimum, maximum) size the window asks the compositor for
 shown:    its size on the screen, if not the maximum
 poke:     (role, name, status text after a click on it or None): a control that
           shows the program working
+german:   the German of the texts above that are words (po/de), as the Plasma test's run
+          under LANGUAGE=de must read them
 """
 
 import re
@@ -28,6 +30,9 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=('radio button', 'AM', 'AM is true!'),
+        german={'KDE-QT RadioButton test!': 'KDE-QT-Test: Auswahlknöpfe', 'The band that is switched on': 'Das eingeschaltete Frequenzband',
+                'RadioButton': 'Frequenzband', 'FM': 'UKW', 'AM': 'MW', 'LW': 'LW', 'FM is true!': 'UKW ist eingeschaltet!',
+                'AM is true!': 'MW ist eingeschaltet!', 'LW is true!': 'LW ist eingeschaltet!'},
     ),
     'Pebblor': dict(
         window=("Pebblor, by the KDE-QT demo programs' authors",
@@ -42,18 +47,29 @@ PROGRAMS = {
         size=((0, 0), (0, 0)),
         shown=(400, 525),
         poke=('push button', 'Stein Move', None),
+        german={"Pebblor, by the KDE-QT demo programs' authors": 'Pebblor, von den Autoren der KDE-QT-Demoprogramme',
+                'A red stone falls behind a blue board and is seen only through its four holes':
+                'Ein roter Stein fällt hinter ein blaues Brett und ist nur durch dessen vier Löcher zu sehen',
+                'Stein Move': 'Fallen lassen', 'Neu Zeichnen': 'Neu zeichnen', 'Masken': 'Masken',
+                'Maske1 Und': 'Maske 1: UND', 'Makse2 Oder': 'Maske 2: ODER'},
     ),
     'Driftel': dict(
         window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: the text Hello World! follows the pointer'),
         widgets=[],
         size=((0, 0), (700, 500)),
         poke=None,
+        german={'KDE-QT Driftel  "Hello World"  test!   ': 'KDE-QT-Driftel-Test „Hallo Welt“',
+                'Hold a mouse button and drag: the text Hello World! follows the pointer':
+                'Halten Sie eine Maustaste gedrückt und ziehen Sie: Der Text „Hallo Welt!“ folgt dem Mauszeiger'},
     ),
     'Driftel2': dict(
         window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: a small red square follows the pointer'),
         widgets=[],
         size=((0, 0), (700, 500)),
         poke=None,
+        german={'KDE-QT Driftel  "Hello World"  test!   ': 'KDE-QT-Driftel-Test „Hallo Welt“',
+                'Hold a mouse button and drag: a small red square follows the pointer':
+                'Halten Sie eine Maustaste gedrückt und ziehen Sie: Ein kleines rotes Quadrat folgt dem Mauszeiger'},
     ),
     'Glidor': dict(
         window=('KDE-QT Glidor test!', ''),
@@ -64,6 +80,9 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
+        german={'KDE-QT Glidor test!': 'KDE-QT-Test: Bildlaufleisten',
+                'The value of the bar moved last, shown for a second': 'Der Wert der zuletzt bewegten Leiste, eine Sekunde lang angezeigt',
+                'Horizontal value': 'Horizontaler Wert', 'Vertical value': 'Vertikaler Wert'},
     ),
     'Quillet': dict(
         window=('KDE-QT LineEdit test!', ''),
@@ -73,6 +92,8 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
+        german={'KDE-QT LineEdit test!': 'KDE-QT-Test: Eingabezeile', 'The text entered last': 'Der zuletzt eingegebene Text',
+                'Text to show': 'Anzuzeigender Text', 'Return moves the text into the status bar': 'Die Eingabetaste verschiebt den Text in die Statusleiste'},
     ),
     'Tockwell': dict(
         window=('KDE-QT Tockwell test!', ''),
@@ -81,6 +102,7 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
+        german={'KDE-QT Tockwell test!': 'KDE-QT-Test: Uhr', 'The time': 'Die Uhrzeit'},
     ),
     'Notchly': dict(
         window=('KDE-QT Slider test!', ''),
@@ -91,6 +113,8 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
+        german={'KDE-QT Slider test!': 'KDE-QT-Test: Schieberegler', 'Status messages': 'Statusmeldungen',
+                "The slider's value": 'Der Wert des Schiebereglers', 'Value': 'Wert'},
     ),
 }
 

@@ -9,16 +9,22 @@
 // the program's event loop runs, executes the test object T there, with the
 // program's file-scope widgets in place. When T is done the loop is ended
 // with T's result, programMain() returns, and so does the test.
+// checkEveryTextTranslated() runs the program once more, pseudo-translated.
 
 #ifndef PROGRAMTEST_H
 #define PROGRAMTEST_H
 
+#include <KAboutData>
+#include <KMainWindow>
+
+#include <QAbstractButton>
 #include <QBackingStore>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -26,6 +32,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <cstdio>
 
 int programMain(int argc, char **argv);
 
@@ -103,6 +112,94 @@ inline void checkFixedWindow(QWidget *top, QStatusBar *statusbar, const QString 
     QVERIFY(statusbar->font().bold());
 }
 
+// KDE's pseudo-translation, the language "x-test", made from what the
+// program's Messages.sh extracts: every translated text reads "xx<text>xx".
+// Each text of the program that a user reads must come back marked there:
+// its description (--help, the about box), the window's caption and every
+// widget's texts, the names and descriptions a screen reader reads, and the
+// status bar's messages, also those a press on each button brings. One that
+// does not was never passed to i18n(). A text without a letter (digits, a
+// time of day) is the same in every language. Returns what is unmarked.
+inline QStringList untranslatedTexts(QWidget *window)
+{
+    QStringList found;
+    const auto check = [&found](const QString &what, QString text) {
+        text.remove(QLatin1Char('&')); // the accelerator manager's
+        const bool words = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c.isLetter();
+        });
+        if (words && !(text.startsWith(QLatin1String("xx")) && text.endsWith(QLatin1String("xx")))) {
+            found << QStringLiteral("%1: \"%2\"").arg(what, text);
+        }
+    };
+    const KAboutData about = KAboutData::applicationData();
+    check(QStringLiteral("display name"), about.displayName());
+    check(QStringLiteral("short description"), about.shortDescription());
+    for (const KAboutLicense &licence : about.licenses()) {
+        check(QStringLiteral("licence"), licence.text());
+    }
+    QStringList messages;
+    QObject listening;
+    for (QStatusBar *bar : window->findChildren<QStatusBar *>()) {
+        messages << bar->currentMessage();
+        QObject::connect(bar, &QStatusBar::messageChanged, &listening, [&messages](const QString &message) {
+            messages << message;
+        });
+    }
+    const auto readWidgets = [&] {
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        widgets.prepend(window);
+        for (QWidget *w : std::as_const(widgets)) {
+            if (!w->isVisible()) {
+                continue;
+            }
+            for (const char *property :
+                 {"windowTitle", "text", "title", "placeholderText", "accessibleName", "accessibleDescription", "toolTip", "whatsThis", "statusTip"}) {
+                check(QLatin1String(w->metaObject()->className()) + QLatin1Char(' ') + QLatin1String(property), w->property(property).toString());
+            }
+        }
+    };
+    readWidgets();
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisible()) {
+            button->click();
+        }
+    }
+    readWidgets();
+    for (const QString &message : std::as_const(messages)) {
+        check(QStringLiteral("status message"), message);
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+inline bool &pseudoTranslated()
+{
+    static bool on = false;
+    return on;
+}
+
+// The program once more, in a process of its own (this test, told so) under
+// the pseudo-translation; it must find every text marked.
+inline void checkEveryTextTranslated()
+{
+    if (QByteArray(PSEUDO_TRANSLATION_DIR).isEmpty()) {
+        QSKIP("no en_US.UTF-8 locale, and gettext ignores LANGUAGE under C (scripts/deps.sh test installs locales-all)");
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("x-test"));
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"),
+                       QStringLiteral(PSEUDO_TRANSLATION_DIR ":")
+                           + environment.value(QStringLiteral("XDG_DATA_DIRS"), QStringLiteral("/usr/local/share:/usr/share")));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--pseudo-translated")});
+    QVERIFY(program.waitForFinished(120000));
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, program.readAll().constData());
+}
+
 template<class T>
 int run(int argc, char **argv)
 {
@@ -112,6 +209,7 @@ int run(int argc, char **argv)
     for (int i = 0; i < argc; ++i) {
         testArguments() << QString::fromLocal8Bit(argv[i]);
     }
+    pseudoTranslated() = testArguments().contains(QStringLiteral("--pseudo-translated"));
     QStandardPaths::setTestModeEnabled(true); // no settings or caches of the user's touched
     // The application object keeps a reference to argc: both live on.
     static int programArgc = 1;
@@ -124,6 +222,16 @@ template<class T>
 void start()
 {
     QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        if (pseudoTranslated()) {
+            QWidget *window = KMainWindow::memberList().constFirst();
+            testResult() = QTest::qWaitForWindowExposed(window) ? 0 : 1;
+            for (const QString &text : untranslatedTexts(window)) {
+                std::fprintf(stderr, "Not translated: %s\n", qPrintable(text));
+                testResult() = 1;
+            }
+            QCoreApplication::exit(testResult());
+            return;
+        }
         T test;
         testResult() = QTest::qExec(&test, testArguments());
         QCoreApplication::exit(testResult());
