@@ -132,8 +132,8 @@ void KdeW::resizeEvent(QResizeEvent *e)
 // and source and target rectangles of the same size leave nothing to
 // enlarge: a plain copy, row by row. A picture placed in window pixels
 // instead takes Qt's path for scaling pictures wherever the ratio is not 1
-// or 2 (1.25 and 1.5 are common), at several times the cost, for the same
-// pixels. The copy goes in bands of 64 rows: Qt 6's raster engine hands
+// (at 2 Qt has a shortcut for plain copies, not for the masks; 1.25 and 1.5
+// are common), at several times the cost, for the same pixels. The copy goes in bands of 64 rows: Qt 6's raster engine hands
 // any copy of 96 rows or more to a pool of threads in pieces and waits for
 // them, and for pictures of a few hundred rows waking the threads costs
 // several times the work; a band is copied by the painting thread alone.
