@@ -7,8 +7,8 @@
 // size in device pixels, at each pixel density. Built twice: for Driftel
 // and, with DRIFTEL2, for Driftel2.
 
-#include "programtest.h"
 #include "bench.h"
+#include "programtest.h"
 #ifdef DRIFTEL2
 #include "driftel2.h"
 #define PROGRAM "Driftel2"
@@ -51,7 +51,8 @@ private Q_SLOTS:
             p.drawPixmap(0, 0, from);
         };
 
-        Bench::report(Bench::atDensity(PROGRAM " mouse pass (700 x 500) vs plain copy of the buffer", pFenster->devicePixelRatioF()).constData(), Bench::compare(pass, copy));
+        Bench::report(Bench::atDensity(PROGRAM " mouse pass (700 x 500) vs plain copy of the buffer", pFenster->devicePixelRatioF()).constData(),
+                      Bench::compare(pass, copy));
     }
 };
 

@@ -5,9 +5,9 @@
 // the copy onto the window's backing store) against one plain copy of a
 // buffer of the same size in device pixels, at each pixel density.
 
+#include "bench.h"
 #include "pebblor.h"
 #include "programtest.h"
-#include "bench.h"
 
 #include <QPainter>
 #include <QTest>
