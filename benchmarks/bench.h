@@ -72,7 +72,7 @@ inline void report(const char *figure, const Comparison &c)
 // The figure's name with the window's device pixel ratio in it.
 inline QByteArray atDensity(const char *figure, qreal dpr)
 {
-    return QByteArray(figure).replace(" vs ", " at density " + QByteArray::number(dpr) + " vs ");
+    return QByteArray(figure).replace(" vs ", QByteArray(" at density ").append(QByteArray::number(dpr)).append(" vs "));
 }
 
 // Runs the benchmark once for each pixel density a desktop user may set
