@@ -133,10 +133,11 @@ void KdeW::resizeEvent(QResizeEvent *e)
 // enlarge: a plain copy, row by row. A picture placed in window pixels
 // instead takes Qt's path for scaling pictures wherever the ratio is not 1
 // (at 2 Qt has a shortcut for plain copies, not for the masks; 1.25 and 1.5
-// are common), at several times the cost, for the same pixels. The copy goes in bands of 64 rows: Qt 6's raster engine hands
-// any copy of 96 rows or more to a pool of threads in pieces and waits for
-// them, and for pictures of a few hundred rows waking the threads costs
-// several times the work; a band is copied by the painting thread alone.
+// are common), at several times the cost, for the same pixels. The copy
+// goes in bands of 64 rows: Qt 6's raster engine hands any copy of 96 rows
+// or more to a pool of threads in pieces and waits for them, and for
+// pictures of a few hundred rows waking the threads costs several times the
+// work; a band is copied by the painting thread alone.
 static void Kopieren(QPainter &p, QPointF at, const QPixmap &bild)
 {
     const qreal dpr = p.device()->devicePixelRatioF();
@@ -226,7 +227,7 @@ void KdeW::timerAnimation()
         // is repainted: the controls beside it are not repainted with every
         // frame, at many times its cost, and a clip that is one rectangle
         // lets Qt copy the buffer row by row (a window less its controls is
-        // not a rectangle, and copies through it go pixel by pixel).
+        // not a rectangle, and copies into it take Qt's slower general path).
         repaint(20, 0, 110, 485);
         return;
     }
