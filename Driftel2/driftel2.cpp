@@ -32,6 +32,27 @@ int MausY;
 int altMausX; // where it was before the latest mouse event
 int altMausY;
 
+// Copies the buffer onto the window, each device pixel onto one of the
+// window's. Qt scales every painter by the screen's pixel density (a device
+// pixel ratio); scaled back by 1 / ratio, the painter counts in device
+// pixels, and source and target rectangles of the same size leave nothing
+// to enlarge: a plain copy, row by row. The buffer placed in window pixels
+// instead takes Qt's path for scaling pictures wherever the ratio is not 1
+// or 2 (1.25 and 1.5 are common), at several times the cost, for the same
+// pixels. The copy goes in bands of 64 rows: Qt 6's raster engine hands any
+// copy of 96 rows or more to a pool of threads in pieces and waits for
+// them, and for a picture of a few hundred rows waking the threads costs
+// more than the work; a band is copied by the painting thread alone.
+static void Kopieren(QPainter &p, const QPixmap &bild)
+{
+    const qreal dpr = p.device()->devicePixelRatioF();
+    p.scale(1 / dpr, 1 / dpr);
+    for (int y = 0; y < bild.height(); y += 64) {
+        const QRect band(0, y, bild.width(), qMin(64, bild.height() - y));
+        p.drawPixmap(band, bild, band);
+    }
+}
+
 void KdeW::paintEvent(QPaintEvent *dummy)
 {
     Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
@@ -51,7 +72,7 @@ void KdeW::paintEvent(QPaintEvent *dummy)
 
     if (pFenster) {
         QPainter fenster(pFenster);
-        fenster.drawPixmap(0, 0, buffer);
+        Kopieren(fenster, buffer);
     }
 }
 

@@ -125,9 +125,36 @@ void KdeW::resizeEvent(QResizeEvent *e)
     BrettZeichnen(this); // the following paint shows it
 }
 
+// Copies a picture into the painter's device, its top left corner at `at`
+// in window pixels, each of its device pixels onto one of the device's.
+// Qt scales every painter by the device's pixel density (a device pixel
+// ratio); scaled back by 1 / ratio, the painter counts in device pixels,
+// and source and target rectangles of the same size leave nothing to
+// enlarge: a plain copy, row by row. A picture placed in window pixels
+// instead takes Qt's path for scaling pictures wherever the ratio is not 1
+// (at 2 Qt has a shortcut for plain copies, not for the masks; 1.25 and 1.5
+// are common), at several times the cost, for the same pixels. The copy
+// goes in bands of 64 rows: Qt 6's raster engine hands any copy of 96 rows
+// or more to a pool of threads in pieces and waits for them, and for
+// pictures of a few hundred rows waking the threads costs several times the
+// work; a band is copied by the painting thread alone.
+static void Kopieren(QPainter &p, QPointF at, const QPixmap &bild)
+{
+    const qreal dpr = p.device()->devicePixelRatioF();
+    const QPoint pixel = (at * dpr).toPoint();
+    const QTransform vorher = p.transform();
+    p.resetTransform();
+    p.scale(1 / dpr, 1 / dpr);
+    for (int y = 0; y < bild.height(); y += 64) {
+        const QRect band(0, y, bild.width(), qMin(64, bild.height() - y));
+        p.drawPixmap(band.translated(pixel), bild, band);
+    }
+    p.setTransform(vorher);
+}
+
 // One frame: the entry strip and the holes anew, then during a fall the
-// stone and the masks, then the whole buffer onto the window. The rest of
-// the board keeps what earlier frames left there.
+// stone and the masks, then the buffer onto the window. The rest of the
+// board keeps what earlier frames left there.
 void KdeW::paintEvent(QPaintEvent *)
 {
     if (buffer.devicePixelRatioF() != devicePixelRatioF()) {
@@ -139,24 +166,24 @@ void KdeW::paintEvent(QPaintEvent *)
         painter.begin(&buffer);
         painter.fillRect(25, 0, 100, 60, Hintergrundfarbe); // the entry strip
         for (Zeile = 1; Zeile <= 4; Zeile++) {
-            painter.drawPixmap(KreisPosition_X, KreisPosition_Y[Zeile], Loch);
+            Kopieren(painter, QPointF(KreisPosition_X, KreisPosition_Y[Zeile]), Loch);
         }
         if (SteinFaellt) {
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter.drawPixmap(KreisPosition_X, y_pos - 10, Stein);
+            Kopieren(painter, QPointF(KreisPosition_X, y_pos - 10), Stein);
             if (Und) { // black everywhere but in the holes
                 painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-                painter.drawPixmap(MaskenOrt, Maske1);
+                Kopieren(painter, MaskenOrt, Maske1);
             }
             if (Oder) { // blue everywhere but in the holes
                 painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-                painter.drawPixmap(MaskenOrt, Maske2);
+                Kopieren(painter, MaskenOrt, Maske2);
             }
         }
         painter.end();
     }
     QPainter fenster(this);
-    fenster.drawPixmap(0, 0, buffer);
+    Kopieren(fenster, QPointF(0, 0), buffer);
 }
 
 void KdeW::Button_SteinMove_clicked()
@@ -195,10 +222,13 @@ void KdeW::timerAnimation()
         y_pos = y_pos + 2;
     }
     if (y_pos <= 431 && SteinFaellt) {
-        // The frame is drawn before the tick returns. The child widgets lie
-        // over the picture, not in it: they are left out, as they would be
-        // repainted with every frame otherwise, at many times its cost.
-        repaint(QRegion(0, 0, 400, 525) - childrenRegion());
+        // The frame is drawn before the tick returns. It changes the board
+        // and the strip above it and nothing else, so only that rectangle
+        // is repainted: the controls beside it are not repainted with every
+        // frame, at many times its cost, and a clip that is one rectangle
+        // lets Qt copy the buffer row by row (a window less its controls is
+        // not a rectangle, and copies into it take Qt's slower general path).
+        repaint(20, 0, 110, 485);
         return;
     }
     // Past the lowest hole: the stone rests there until the next paint.

@@ -8,12 +8,17 @@
 #ifndef BENCH_H
 #define BENCH_H
 
+#include <QByteArray>
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace Bench
 {
@@ -63,6 +68,47 @@ inline void report(const char *figure, const Comparison &c)
     std::printf("%s: %.1f us (baseline %.1f us, ratio %.2f)\n", figure, c.work / 1000, c.baseline / 1000, c.ratio());
     std::fflush(stdout);
 }
+
+// The figure's name with the window's device pixel ratio in it.
+inline QByteArray atDensity(const char *figure, qreal dpr)
+{
+    return QByteArray(figure).replace(" vs ", QByteArray(" at density ").append(QByteArray::number(dpr)).append(" vs "));
 }
+
+// Runs the benchmark once for each pixel density a desktop user may set
+// (Plasma offers steps of 0.25; 1.25 and 1.5 are common on laptops), each
+// in a process of its own under Qt's QT_SCALE_FACTOR, and fails if any run
+// fails. With QT_SCALE_FACTOR already set, that density alone.
+inline int perDensity(int argc, char **argv, int (*run)(int, char **))
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        return run(argc, argv);
+    }
+    int failed = 0;
+    for (const char *density : {"1", "1.25", "1.5", "2"}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            setenv("QT_SCALE_FACTOR", density, 1);
+            execv("/proc/self/exe", argv);
+            _exit(127);
+        }
+        int status = 0;
+        failed += child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+    }
+    return failed ? 1 : 0;
+}
+}
+
+// Like PROGRAM_TEST_MAIN, once per density (Bench::perDensity).
+#define PROGRAM_BENCH_MAIN(TestObject)                                                                                                                         \
+    static void programTestStart()                                                                                                                             \
+    {                                                                                                                                                          \
+        ProgramTest::start<TestObject>();                                                                                                                      \
+    }                                                                                                                                                          \
+    Q_COREAPP_STARTUP_FUNCTION(programTestStart)                                                                                                               \
+    int main(int argc, char **argv)                                                                                                                            \
+    {                                                                                                                                                          \
+        return Bench::perDensity(argc, argv, ProgramTest::run<TestObject>);                                                                                    \
+    }
 
 #endif

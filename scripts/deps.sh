@@ -43,8 +43,9 @@ case "$qt" in
     # Qt 6 needs libxcb-cursor0 to run on X11 at all, and does not pull it in.
     build=(qt6-base-dev libkf6xmlgui-dev libkf6coreaddons-dev libkf6i18n-dev libxcb-cursor0)
     # KWin 6's Wayland session (kwin-common holds its plugins and is only
-    # recommended); Debian 12 has KWin 5 alone, so Qt 5 goes without.
-    tests=(qt6-wayland kde-style-breeze kwin-wayland kwin-common xwayland)
+    # recommended), and kscreen-doctor (libkscreen-bin) to set its output's
+    # scale; Debian 12 has KWin 5 alone, so Qt 5 goes without.
+    tests=(qt6-wayland kde-style-breeze kwin-wayland kwin-common xwayland libkscreen-bin)
     ;;
 *) echo "QT_MAJOR_VERSION must be 5 or 6, not '$qt'" >&2; exit 2 ;;
 esac

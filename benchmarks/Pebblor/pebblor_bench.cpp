@@ -3,7 +3,7 @@
 
 // One tick of a fall (the drawing pass into the buffer with both masks and
 // the copy onto the window's backing store) against one plain copy of a
-// buffer of the same size.
+// buffer of the same size in device pixels, at each pixel density.
 
 #include "bench.h"
 #include "pebblor.h"
@@ -34,11 +34,11 @@ private Q_SLOTS:
                 p.drawPixmap(0, 0, source);
             });
         SteinFaellt = false;
-        Bench::report("Pebblor frame (400 x 525) vs plain copy of the buffer", c);
+        Bench::report(Bench::atDensity("Pebblor frame (400 x 525) vs plain copy of the buffer", HFenster->devicePixelRatioF()).constData(), c);
         QVERIFY(c.ratio() > 0);
     }
 };
 
-PROGRAM_TEST_MAIN(PebblorBench)
+PROGRAM_BENCH_MAIN(PebblorBench)
 
 #include "pebblor_bench.moc"

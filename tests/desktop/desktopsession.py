@@ -21,6 +21,7 @@ whoever runs the tests cannot change what the programs look like.
 import collections
 import itertools
 import json
+import math
 import os
 import re
 import shutil
@@ -32,6 +33,8 @@ import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for the tests built on this module
 SCREEN = (1024, 768)  # every session's screen
+# The screen in device pixels of a session at an output scale above 1 (Session's scale).
+SCALED_SCREEN = (2048, 1536)
 
 # The names the desktop knows a program by; the install rules use the same.
 ID_PREFIX = 'internal.kdeqtdemos'
@@ -145,10 +148,16 @@ class Session:
     """display: 'x11' (Xvfb), 'wayland' (weston, headless), 'plasma' (kwin_x11 on Xvfb) or
     'kwin-wayland' (kwin_wayland inside Xvfb); the last two with the KDE platform theme,
     Breeze and the colour scheme scheme, and the [KDE] settings of kde_settings, e.g.
-    {'ScrollbarLeftClickNavigatesByPage': 'true'}."""
+    {'ScrollbarLeftClickNavigatesByPage': 'true'}. 'kwin-wayland' takes an output scale as a
+    user sets it in the display settings (1.5: SCALED_SCREEN is 1366 x 1024 pixels of the
+    desktop's); screen is the screen's size in those pixels, in which KWin, AT-SPI, the
+    pictures (screenshot) and the input (pointer) count."""
 
-    def __init__(self, display, scheme='BreezeDark', kde_settings=None):
+    def __init__(self, display, scheme='BreezeDark', kde_settings=None, scale=1):
         self.display = display
+        self.scale = scale
+        self.device_screen = SCALED_SCREEN if scale != 1 else SCREEN
+        self.screen = tuple(math.ceil(d / scale) for d in self.device_screen)  # as KWin rounds it
         self.processes = []
         self.runtime = tempfile.mkdtemp(prefix='desktop-session-')
         os.chmod(self.runtime, 0o700)
@@ -225,7 +234,7 @@ class Session:
     def _start_x11(self):
         require('Xvfb', 'xdotool', 'import')
         read, write = os.pipe()
-        self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '%dx%dx24' % SCREEN, '-nolisten', 'tcp'],
+        self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '%dx%dx24' % self.device_screen, '-nolisten', 'tcp'],
                     pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as f:
@@ -274,8 +283,9 @@ class Session:
             skip('kwin_wayland is KWin %d; this profile is Plasma 6\'s (KWin 6)' % self.plasma)
         socket = 'wayland-kwin'
         with open(os.path.join(self.runtime, 'kwin.log'), 'wb') as log:
-            self.kwin = self._spawn(['kwin_wayland', '--x11-display', self.env['DISPLAY'], '--width', str(SCREEN[0]),
-                                     '--height', str(SCREEN[1]), '--socket', socket, '--no-lockscreen'],
+            self.kwin = self._spawn(['kwin_wayland', '--x11-display', self.env['DISPLAY'], '--width',
+                                     str(self.device_screen[0]), '--height', str(self.device_screen[1]),
+                                     '--socket', socket, '--no-lockscreen'],
                                     stdout=log, stderr=subprocess.STDOUT)
         wait_until(lambda: self.kwin.poll() is not None or (
             os.path.exists(os.path.join(self.runtime, socket)) and self._on_bus('org.kde.KWin')),
@@ -283,6 +293,16 @@ class Session:
         if self.kwin.poll() is not None:
             raise AssertionError('kwin_wayland ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
         self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM='wayland', XDG_SESSION_TYPE='wayland')
+        if self.scale != 1:
+            # As the display settings do it (kwin_wayland --scale only enlarges its X window).
+            require('kscreen-doctor')
+
+            def scaled():
+                out = subprocess.run(['kscreen-doctor', '-o'], env=self.env, capture_output=True, text=True).stdout
+                return re.search(r'Scale:\s*%g\s' % self.scale, re.sub(r'\x1b\[[0-9;]*m', '', out))
+            subprocess.run(['kscreen-doctor', 'output.1.scale.%g' % self.scale], env=self.env, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wait_until(scaled, 10, 'KWin to scale its output by %g' % self.scale)
 
     def _on_bus(self, name):
         return self.bus().call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
@@ -368,8 +388,13 @@ class Session:
         from gi.repository import GLib
         return GLib.Variant(signature, value)
 
+    def pointer(self, x, y):
+        """The place on the X screen, in device pixels, of the desktop's pixel (x, y): its centre."""
+        return (x, y) if self.scale == 1 else (int((x + 0.5) * self.scale), int((y + 0.5) * self.scale))
+
     def screenshot(self, path):
-        """The whole screen as a PNG file."""
+        """The whole screen as a PNG file, in the desktop's pixels: at an output scale above 1
+        each the device pixel at its centre (ImageMagick's -sample), colours as they are."""
         if self.display == 'wayland':
             shots = os.path.join(self.runtime, 'shots')
             shutil.rmtree(shots, ignore_errors=True)
@@ -379,6 +404,8 @@ class Session:
             shutil.move(os.path.join(shots, os.listdir(shots)[0]), path)
         else:
             subprocess.run(['import', '-window', 'root', path], env=self.env, check=True)
+            if self.scale != 1:
+                subprocess.run(['convert', path, '-sample', '%dx%d!' % self.screen, path], check=True)
         return path
 
 
@@ -559,7 +586,7 @@ def screen_box(session, accessible):
 def click(session, control, fx=0.5, fy=0.5):
     """A real left click on an accessible control, at a fraction of its width and height."""
     x, y, w, h = screen_box(session, control)
-    subprocess.run(['xdotool', 'mousemove', str(x + int(w * fx)), str(y + int(h * fy)), 'click', '1'],
+    subprocess.run(['xdotool', 'mousemove', *map(str, session.pointer(x + int(w * fx), y + int(h * fy))), 'click', '1'],
                    env=session.env, check=True)
 
 
@@ -618,8 +645,8 @@ def close_through_window_manager(session, program):
     (x, y, w, _), (_, right, top, _) = window(session, program)
     if top < 10:
         raise AssertionError('the window has no title bar (frame extents %d above it)' % top)
-    subprocess.run(['xdotool', 'mousemove', str(x + w + right - top // 2), str(y - top // 2), 'click', '1'],
-                   env=session.env, check=True)
+    subprocess.run(['xdotool', 'mousemove', *map(str, session.pointer(x + w + right - top // 2, y - top // 2)),
+                    'click', '1'], env=session.env, check=True)
     ended_cleanly(program)
 
 
