@@ -101,11 +101,7 @@ inline int perDensity(int argc, char **argv, int (*run)(int, char **))
 
 // Like PROGRAM_TEST_MAIN, once per density (Bench::perDensity).
 #define PROGRAM_BENCH_MAIN(TestObject)                                                                                                                         \
-    static void programTestStart()                                                                                                                             \
-    {                                                                                                                                                          \
-        ProgramTest::start<TestObject>();                                                                                                                      \
-    }                                                                                                                                                          \
-    Q_COREAPP_STARTUP_FUNCTION(programTestStart)                                                                                                               \
+    PROGRAM_TEST_START(TestObject)                                                                                                                             \
     int main(int argc, char **argv)                                                                                                                            \
     {                                                                                                                                                          \
         return Bench::perDensity(argc, argv, ProgramTest::run<TestObject>);                                                                                    \

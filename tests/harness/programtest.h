@@ -239,12 +239,16 @@ void start()
 }
 }
 
-#define PROGRAM_TEST_MAIN(TestObject)                                                                                                                          \
+// Starts the test object T once the program's event loop runs.
+#define PROGRAM_TEST_START(TestObject)                                                                                                                         \
     static void programTestStart()                                                                                                                             \
     {                                                                                                                                                          \
         ProgramTest::start<TestObject>();                                                                                                                      \
     }                                                                                                                                                          \
-    Q_COREAPP_STARTUP_FUNCTION(programTestStart)                                                                                                               \
+    Q_COREAPP_STARTUP_FUNCTION(programTestStart)
+
+#define PROGRAM_TEST_MAIN(TestObject)                                                                                                                          \
+    PROGRAM_TEST_START(TestObject)                                                                                                                             \
     int main(int argc, char **argv)                                                                                                                            \
     {                                                                                                                                                          \
         return ProgramTest::run<TestObject>(argc, argv);                                                                                                       \
