@@ -33,8 +33,18 @@ int MausY;
 int altMausX; // where it was before the latest mouse event
 int altMausY;
 
+// The device pixel on which the text's base point (x, y) lies. Where x and
+// y times the ratio are not whole (at a ratio of 1.25 three positions in
+// four), the copy-mode text and the XOR figure both take the nearest one,
+// so that the figure drawn there meets the text pixel for pixel.
+static QPoint Grundpunkt(int x, int y, qreal dpr)
+{
+    return (QPointF(x, y) * dpr).toPoint();
+}
+
 // Draws "Hello World!" at (x, y) with the painter's font and pen in XOR
-// mode: the same pixels as painter.drawText(x, y, ...) gives. Glyphs this
+// mode: the same pixels as painter.drawText gives there, its base point
+// on the device pixel Grundpunkt names. Glyphs this
 // large are filled from their outlines at every drawText, about a
 // millisecond each time, too slow for a mouse that reports every
 // millisecond. Instead the text is drawn in XOR mode once, onto black,
@@ -68,7 +78,7 @@ static void HelloWorldXor(int x, int y)
     }
     // Onto the buffer device pixel for device pixel, in bands of 64 rows,
     // as Kopieren below does and for the same reasons.
-    const QPoint pixel = (QPointF(x, y) * dpr).toPoint() - basis;
+    const QPoint pixel = Grundpunkt(x, y, dpr) - basis;
     const QTransform vorher = painter.transform();
     painter.scale(1 / dpr, 1 / dpr);
     for (int zeile = 0; zeile < figur.height(); zeile += 64) {
@@ -139,7 +149,16 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
-    painter.drawText(MausX, MausY, i18nc("the figure that follows the mouse", "Hello World!"));
+    // Drawn as the XOR figure is drawn (see HelloWorldXor): from its base
+    // point's device pixel, scaled by the ratio from there. Placed in window
+    // pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall half a
+    // device pixel away from the figure's, and the figure dragged over the
+    // text would leave a blue and yellow outline where it should turn the
+    // text black.
+    painter.scale(1 / dpr, 1 / dpr);
+    painter.translate(Grundpunkt(MausX, MausY, dpr));
+    painter.scale(dpr, dpr);
+    painter.drawText(0, 0, i18nc("the figure that follows the mouse", "Hello World!"));
     painter.end();
 
     // The window shows the new buffer in the paint event that follows every
