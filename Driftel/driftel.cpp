@@ -151,10 +151,10 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     painter.setPen(Qt::yellow);
     // Drawn as the XOR figure is drawn (see HelloWorldXor): from its base
     // point's device pixel, scaled by the ratio from there. Placed in window
-    // pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall half a
-    // device pixel away from the figure's, and the figure dragged over the
-    // text would leave a blue and yellow outline where it should turn the
-    // text black.
+    // pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall a
+    // fraction of a device pixel away from the figure's, and the figure
+    // dragged over the text would leave a blue and yellow outline where it
+    // should turn the text black.
     painter.scale(1 / dpr, 1 / dpr);
     painter.translate(Grundpunkt(MausX, MausY, dpr));
     painter.scale(dpr, dpr);
