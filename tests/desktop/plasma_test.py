@@ -78,7 +78,13 @@ class Run:
 
     def __init__(self, session, program, accessible, german):
         self.session, self.program, self.root = session, program, accessible
-        self.frame, _ = window(session, program)
+
+        # Where KWin has put the window: framed, and in the same place twice in a row.
+        def placed():
+            first = window(session, program)
+            time.sleep(0.2)
+            return first[1] != (0, 0, 0, 0) and first == window(session, program) and first[0]
+        self.frame = wait_until(placed, what='KWin to place the window')
         self.german = german
 
     def text(self, english):
@@ -177,8 +183,9 @@ def driftel(run):
         run.move(start, a)
         wait_until(lambda: run.picture(lower) != before, 5, 'the figure to follow the drag')
         at_a = run.settled(run.frame)
-        if window(run.session, run.program)[0] != run.frame:
-            raise AssertionError('the drag moved the window, not the figure')
+        now = window(run.session, run.program)[0]
+        if now != run.frame:
+            raise AssertionError('the drag moved the window from %s to %s, not the figure' % (run.frame, now))
         run.move(a, b)
         wait_until(lambda: run.picture(lower) == before, 5, 'the figure to leave the window')
         run.move(b, a)
