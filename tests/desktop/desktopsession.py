@@ -234,9 +234,9 @@ class Session:
     def _start_x11(self):
         require('Xvfb', 'xdotool', 'import')
         read, write = os.pipe()
-        # -noreset: the server keeps the root window's properties when its last client leaves,
-        # as a desktop's server does (it always has clients), such as the accessibility bus's
-        # address, which its launcher puts there and leaves.
+        # -noreset: like a desktop's server, which always has clients, it keeps the root window's
+        # properties when its last client leaves. The accessibility bus's launcher puts the bus's
+        # address there and disconnects.
         self._spawn(['Xvfb', '-displayfd', str(write), '-screen', '0', '%dx%dx24' % self.device_screen, '-nolisten', 'tcp',
                      '-noreset'], pass_fds=(write,))
         os.close(write)
