@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
 # Usage: scripts/fresh-system.sh [command ...]
-# Makes a fresh Debian 13 system in a folder (mmdebstrap, as root), puts a
+# Makes a fresh Debian system in a folder (mmdebstrap, as root), puts a
 # clean clone of this repository's committed HEAD in it, and runs there, as
 # a new user of that system would, each command given (each one a line of
 # shell, run from the clone's top folder), by default the README's two:
@@ -11,8 +11,9 @@
 # status. Whatever happens, it then ends every process still running in the
 # folder, unmounts what it mounted and removes the folder.
 #
-# FRESH_SUITE sets the Debian release (trixie), FRESH_DIR the folder (a new
-# one under /var/tmp), FRESH_MIRROR the mirror (the first Debian one this
+# FRESH_SUITE sets the Debian release: trixie (Debian 13, the default) or
+# testing (forky, the newest KDE stack). FRESH_DIR sets the folder (a new one
+# under /var/tmp), FRESH_MIRROR the mirror (the first Debian one this
 # machine's apt sources name). CI in the environment is passed on.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,6 +29,15 @@ command -v mmdebstrap >/dev/null || {
 }
 
 suite=${FRESH_SUITE:-trixie}
+apt_options=()
+case "$suite" in
+testing | forky)
+    # The archive serves testing as a snapshot whose Release file is past its
+    # Valid-Until date; apt refuses it unless told otherwise. mmdebstrap also
+    # writes the option into the new system, for scripts/deps.sh there.
+    apt_options=(--aptopt='Acquire::Check-Valid-Until "false"')
+    ;;
+esac
 mirror=${FRESH_MIRROR:-$(sed -n 's/^URIs: *\(http[^ ]*\/debian\)\/*$/\1/p' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1)}
 mirror=${mirror:-http://deb.debian.org/debian}
 dir=${FRESH_DIR:-$(mktemp -d /var/tmp/fresh-system.XXXXXX)}
@@ -62,7 +72,7 @@ mount_in() { # mount_in <folder in the system> <mount arguments...>
 
 echo "== A fresh Debian ($suite) in $dir, from $mirror" >&2
 start=$SECONDS
-mmdebstrap --variant=apt --mode=root --include=ca-certificates,git "$suite" "$dir" "$mirror"
+mmdebstrap --variant=apt --mode=root "${apt_options[@]}" --include=ca-certificates,git "$suite" "$dir" "$mirror"
 mount_in /proc -t proc proc
 mount_in /sys -t sysfs sysfs
 mount_in /dev/pts -t devpts -o newinstance,ptmxmode=0666 devpts
