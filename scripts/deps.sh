@@ -44,8 +44,10 @@ case "$qt" in
     build=(qt6-base-dev libkf6xmlgui-dev libkf6coreaddons-dev libkf6i18n-dev libxcb-cursor0)
     # KWin 6's Wayland session (kwin-common holds its plugins and is only
     # recommended), and kscreen-doctor (libkscreen-bin) to set its output's
-    # scale; Debian 12 has KWin 5 alone, so Qt 5 goes without.
-    tests=(qt6-wayland kde-style-breeze kwin-wayland kwin-common xwayland libkscreen-bin)
+    # scale; Debian 12 has KWin 5 alone, so Qt 5 goes without. The desktop portal with
+    # its KDE back end, which a Plasma 6 session runs for its programs.
+    tests=(qt6-wayland kde-style-breeze kwin-wayland kwin-common xwayland libkscreen-bin
+        xdg-desktop-portal xdg-desktop-portal-kde)
     ;;
 *) echo "QT_MAJOR_VERSION must be 5 or 6, not '$qt'" >&2; exit 2 ;;
 esac

@@ -380,13 +380,13 @@ def under(profile, scheme, kde_settings, closing, language, name, binary, expect
     german = expected['german'] if language == 'de' else None
     if german is not None:
         expected = translated(expected, german)
-    with Session(profile, scheme, kde_settings, scale) as session:
-        # The language as a user's desktop sets it, and the program's catalogs as the build
-        # made them (scripts/run.sh does the same).
+    # The program as installed (binary is in the build's install tree): its launcher, where the
+    # desktop portal finds it, and its catalogs.
+    installed = (os.path.dirname(binary), os.environ['DEMO_INSTALLED_DATA'])
+    with Session(profile, scheme, kde_settings, scale, installed) as session:
+        # The language as a user's desktop sets it.
         session.env.pop('LC_ALL', None)
-        session.env.update(LANG='%s.UTF-8' % {'en': 'en_US', 'de': 'de_DE'}[language], LANGUAGE=language,
-                           XDG_DATA_DIRS=os.environ['DEMO_DATA_DIR'] + ':'
-                           + (os.environ.get('XDG_DATA_DIRS') or '/usr/local/share:/usr/share'))
+        session.env.update(LANG='%s.UTF-8' % {'en': 'en_US', 'de': 'de_DE'}[language], LANGUAGE=language)
         program = session.start(binary, accessible=True)
         pyatspi = accessibility()
         root = application(pyatspi, name.lower()).getChildAtIndex(0)
