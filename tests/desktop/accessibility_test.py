@@ -11,7 +11,7 @@ what the program shows."""
 import re
 
 from desktopsession import Session, accessibility, application, close_and_check, main, poke, role_name, walk
-from programs import NAMED_ROLES
+from programs import NAMED_ROLES, qt_version, spoken
 
 
 def matches(expected, actual):
@@ -26,9 +26,9 @@ def run(name, binary, expected):
         if app.childCount != 1 or role_name(app.getChildAtIndex(0)) != 'frame':
             raise AssertionError('expected one frame, found %d children' % app.childCount)
         window = app.getChildAtIndex(0)
-        if (window.name, window.description) != expected['window']:
+        if (window.name, window.description) != spoken(expected, qt_version()):
             raise AssertionError('window is (%r, %r), expected %r'
-                                 % (window.name, window.description, expected['window']))
+                                 % (window.name, window.description, spoken(expected, qt_version())))
 
         seen = []
         for depth, a in walk(window):

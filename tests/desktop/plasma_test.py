@@ -25,6 +25,7 @@ import sys
 import time
 
 from accessibility_test import matches
+from programs import qt_version, spoken
 from desktopsession import (SKIP, Picture, Session, accessibility, application, click, close_through_window_manager,
                             contrast, contrast_ratio, desktop_id, ended_cleanly, find, main, most_common, poke,
                             role_name, screen_box, status_bar, wait_until, walk, window)
@@ -361,8 +362,9 @@ def translated(expected, german):
 def speaks(pyatspi, root, expected):
     """The window's name and description, and every accessible of programs.py showing with
     its name and description, in the language of expected."""
-    if (root.name, root.description) != expected['window']:
-        raise AssertionError('the window is (%r, %r), expected %r' % (root.name, root.description, expected['window']))
+    if (root.name, root.description) != spoken(expected, qt_version()):
+        raise AssertionError('the window is (%r, %r), expected %r'
+                             % (root.name, root.description, spoken(expected, qt_version())))
     seen = [(role_name(a), a.name, a.description) for _, a in walk(root) if a.getState().contains(pyatspi.STATE_SHOWING)]
     for want in expected['widgets']:
         if not any(want[0] == s[0] and matches(want[1], s[1]) and want[2] == s[2] for s in seen):

@@ -3,7 +3,9 @@
 
 """What assistive technology and the compositor should see of each program.
 
-window:   the main window's accessible (name, description)
+window:   the main window's accessible (name, description); spoken() gives the name as the
+          toolkit in use forms it
+display:  the display name the title bar shows after a caption of the program's own
 widgets:  everything below the window, depth first: (role, name, description);
           a status bar's name is the message it shows (a name set on it would
           hide the message from screen readers), so its description names it;
@@ -37,6 +39,7 @@ PROGRAMS = {
     'Pebblor': dict(
         window=("Pebblor, by the KDE-QT demo programs' authors",
                 'A red stone falls behind a blue board and is seen only through its four holes'),
+        display='QT-Demo',
         widgets=[
             ('push button', 'Stein Move', ''),
             ('push button', 'Neu Zeichnen', ''),
@@ -55,6 +58,7 @@ PROGRAMS = {
     ),
     'Driftel': dict(
         window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: the text Hello World! follows the pointer'),
+        display='QT-Demo',
         widgets=[],
         size=((0, 0), (700, 500)),
         poke=None,
@@ -64,6 +68,7 @@ PROGRAMS = {
     ),
     'Driftel2': dict(
         window=('KDE-QT Driftel  "Hello World"  test!   ', 'Hold a mouse button and drag: a small red square follows the pointer'),
+        display='QT-Demo',
         widgets=[],
         size=((0, 0), (700, 500)),
         poke=None,
@@ -121,3 +126,21 @@ PROGRAMS = {
 # Roles that a user operates or reads: each needs a name (a status bar its description).
 NAMED_ROLES = {'push button', 'check box', 'radio button', 'slider', 'scroll bar', 'text', 'entry',
                'spin button', 'combo box', 'panel', 'frame', 'canvas', 'drawing area', 'filler'}
+
+
+def spoken(entry, qt_version):
+    """The main window's (name, description) as a screen reader reads them. The name is the
+    window's title as the window manager shows it from Qt 6.11 on, which reads it from the
+    platform window: the caption, then " — " and the display name where the program's
+    caption is its own (as on the title bar, so that a screen reader's user hears what a
+    sighted user reads). Qt 5.15 and 6.8 give the caption alone."""
+    name, description = entry['window']
+    if 'display' in entry and qt_version >= (6, 11):
+        name += ' \u2014 ' + entry['display']
+    return name, description
+
+
+def qt_version():
+    """The version of Qt the programs are built with (DEMO_QT_VERSION, from the build)."""
+    import os
+    return tuple(int(n) for n in os.environ['DEMO_QT_VERSION'].split('.')[:2])
