@@ -80,6 +80,7 @@ class Program:
         self.name = os.path.basename(binary)
         self.component = self.name.lower()
         self.output_path = os.path.join(session.runtime, self.name + '.out')
+        self.crashed_at = None  # how much it had printed when KWin crashed, if it did
         with open(self.output_path, 'wb') as out:
             self.process = subprocess.Popen([binary], env=env, stdout=out, stderr=subprocess.STDOUT,
                                             stdin=subprocess.DEVNULL)
@@ -316,34 +317,60 @@ class Session:
         that fills the private Xvfb's screen, so that a photograph of the X screen is what
         KWin shows, and real X input on that display reaches KWin as a seat's pointer and
         keyboard, which it passes on to its Wayland clients. Its own output, and what its
-        scripts print, goes to kwin.log. It is ready once its socket exists and it is on the
-        session bus. Only KWin 6 counts: Plasma 5's Wayland session is not what this tests."""
-        require('kwin_wayland')
+        scripts print, goes to kwin.log. Started as Plasma 6 starts it: through
+        kwin_wayland_wrapper, which holds the Wayland socket (it names it: wayland-0 in the
+        runtime folder) and starts KWin again when it crashes, and with QT_WAYLAND_RECONNECT,
+        with which Qt programs live through that. It is ready once the socket exists and KWin
+        is on the session bus. Only KWin 6 counts: Plasma 5's Wayland session is not what
+        this tests."""
+        require('kwin_wayland', 'kwin_wayland_wrapper')
         self._announce_plasma()
         if self.plasma < 6:
             skip('kwin_wayland is KWin %d; this profile is Plasma 6\'s (KWin 6)' % self.plasma)
-        socket = 'wayland-kwin'
+        socket = 'wayland-0'
         with open(os.path.join(self.runtime, 'kwin.log'), 'wb') as log:
-            self.kwin = self._spawn(['kwin_wayland', '--x11-display', self.env['DISPLAY'], '--width',
+            self.kwin = self._spawn(['kwin_wayland_wrapper', '--x11-display', self.env['DISPLAY'], '--width',
                                      str(self.device_screen[0]), '--height', str(self.device_screen[1]),
-                                     '--socket', socket, '--no-lockscreen'],
+                                     '--no-lockscreen'],
                                     stdout=log, stderr=subprocess.STDOUT)
         wait_until(lambda: self.kwin.poll() is not None or (
             os.path.exists(os.path.join(self.runtime, socket)) and self._on_bus('org.kde.KWin')),
                    30, 'kwin_wayland')
         if self.kwin.poll() is not None:
             raise AssertionError('kwin_wayland ended with status %d:\n%s' % (self.kwin.returncode, self.kwin_log()))
-        self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM='wayland', XDG_SESSION_TYPE='wayland')
+        self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM='wayland', XDG_SESSION_TYPE='wayland',
+                        QT_WAYLAND_RECONNECT='1')
         if self.scale != 1:
             # As the display settings do it (kwin_wayland --scale only enlarges its X window).
             require('kscreen-doctor')
-
-            def scaled():
-                out = subprocess.run(['kscreen-doctor', '-o'], env=self.env, capture_output=True, text=True).stdout
-                return re.search(r'Scale:\s*%g\s' % self.scale, re.sub(r'\x1b\[[0-9;]*m', '', out))
             subprocess.run(['kscreen-doctor', 'output.1.scale.%g' % self.scale], env=self.env, check=True,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_until(scaled, 10, 'KWin to scale its output by %g' % self.scale)
+            wait_until(self._scaled, 10, 'KWin to scale its output by %g' % self.scale)
+
+    def _scaled(self):
+        out = subprocess.run(['kscreen-doctor', '-o'], env=self.env, capture_output=True, text=True).stdout
+        return re.search(r'Scale:\s*%g\s' % self.scale, re.sub(r'\x1b\[[0-9;]*m', '', out))
+
+    def _kwin_process(self):
+        """The process id of the KWin the wrapper runs now, if one runs."""
+        out = subprocess.run(['pgrep', '-P', str(self.kwin.pid), '-x', 'kwin_wayland'], capture_output=True, text=True)
+        return int(out.stdout.split()[0]) if out.stdout.split() else None
+
+    def crash_kwin(self, program):
+        """KWin crashes (SIGSEGV) under the program's feet, and is back: the wrapper's new KWin
+        on the session bus, with the output's scale it had. What the program prints from now
+        on may be Qt's reconnect lines (RECONNECTED); until now it printed nothing."""
+        printed = unexpected(program.output(), TOOLKIT_ANSWERS)
+        if printed:
+            raise AssertionError('%s printed before KWin crashed:\n%s' % (program.name, '\n'.join(printed)))
+        program.crashed_at = len(program.output())
+        old = self._kwin_process()
+        os.kill(old, signal.SIGSEGV)
+        wait_until(lambda: self._kwin_process() not in (None, old) and self._on_bus('org.kde.KWin'), 30,
+                   'the wrapper to start KWin again')
+        if self.scale != 1:
+            wait_until(self._scaled, 10, 'KWin to scale its output by %g again' % self.scale)
+        self.placed.clear()
 
     def _on_bus(self, name):
         return self.bus().call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus',
@@ -658,11 +685,29 @@ TOOLKIT_ANSWERS = {
 }
 
 
+# What Qt's Wayland client prints when the compositor goes and it reconnects to the next one
+# (QT_WAYLAND_RECONNECT), in this order, the same in Qt 6.8 and 6.11; after KWin has crashed
+# and only then. The third ends in the C library's text for EBADF, in the program's language
+# (the tests run it in English and in German).
+RECONNECTED = {
+    'The Wayland connection broke. Did the Wayland compositor die?',
+    'qt.qpa.wayland: Attempting wayland reconnect',
+    'Failed to write to the pipe: Bad file descriptor.',
+    'Failed to write to the pipe: Ung\u00fcltiger Dateideskriptor.',
+    'qt.qpa.wayland: There are no outputs - creating placeholder screen',
+}
+
+
+def unexpected(output, accepted):
+    return [line for line in output.splitlines() if line not in accepted]
+
+
 def ended_cleanly(program):
     status = program.wait()
     if status != 0:
         raise AssertionError('%s ended with status %d' % (program.name, status))
-    printed = [line for line in program.output().splitlines() if line not in TOOLKIT_ANSWERS]
+    output, mark = program.output(), program.crashed_at
+    printed = unexpected(output[:mark], TOOLKIT_ANSWERS) + unexpected(output[mark:], TOOLKIT_ANSWERS | RECONNECTED)
     if printed:
         raise AssertionError('%s printed:\n%s' % (program.name, '\n'.join(printed)))
 
