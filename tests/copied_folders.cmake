@@ -20,7 +20,6 @@ if(QT_MAJOR_VERSION EQUAL 5)
 endif()
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
 foreach(program IN LISTS PROGRAMS)
-    string(TIMESTAMP start "%s")
     set(dir ${work}/${program})
     file(COPY ${SOURCE}/${program} DESTINATION ${work})
     execute_process(COMMAND ${CMAKE_COMMAND} -S ${dir} -B ${dir}/build ${generator} ${toolkit} -DCMAKE_CXX_COMPILER=${CXX}
@@ -28,9 +27,6 @@ foreach(program IN LISTS PROGRAMS)
     execute_process(COMMAND ${CMAKE_COMMAND} --build ${dir}/build RESULT_VARIABLE built OUTPUT_VARIABLE build ERROR_VARIABLE build)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${work} ${dir}/build/bin/${program} --version
         RESULT_VARIABLE ran OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    string(TIMESTAMP end "%s")
-    math(EXPR seconds "${end} - ${start}")
-    message(STATUS "${program}: ${seconds} s")
     string(TOLOWER "${program} 1.0\n" version)
     if(NOT "${configured}${built}${ran}" STREQUAL "000" OR "${log}${build}" MATCHES "[Ww]arning" OR NOT log MATCHES "Found KF${QT_MAJOR_VERSION}: "
        OR NOT out STREQUAL version)
