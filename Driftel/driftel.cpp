@@ -35,8 +35,8 @@ int altMausY;
 
 // The device pixel on which the text's base point (x, y) lies. Where x and
 // y times the ratio are not whole (at a ratio of 1.25 three positions in
-// four), the copy-mode text and the XOR figure both take the nearest one,
-// so that the figure drawn there meets the text pixel for pixel.
+// four), it is the nearest one. The copy-mode text is drawn from there, and
+// so is Driftel's XOR text, which then meets it pixel for pixel.
 static QPoint Grundpunkt(int x, int y, qreal dpr)
 {
     return (QPointF(x, y) * dpr).toPoint();
@@ -149,11 +149,11 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
-    // Drawn as the XOR figure is drawn (see HelloWorldXor): from its base
-    // point's device pixel, scaled by the ratio from there. Placed in window
-    // pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall a
-    // fraction of a device pixel away from the figure's, and the figure
-    // dragged over the text would leave a blue and yellow outline where it
+    // Drawn from its base point's device pixel (Grundpunkt), scaled by the
+    // ratio from there, as Driftel's XOR text is (HelloWorldXor). Placed in
+    // window pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall
+    // a fraction of a device pixel away from the XOR text's, and Driftel's
+    // drag over the text would leave a blue and yellow outline where it
     // should turn the text black.
     painter.scale(1 / dpr, 1 / dpr);
     painter.translate(Grundpunkt(MausX, MausY, dpr));

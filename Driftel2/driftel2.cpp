@@ -32,6 +32,15 @@ int MausY;
 int altMausX; // where it was before the latest mouse event
 int altMausY;
 
+// The device pixel on which the text's base point (x, y) lies. Where x and
+// y times the ratio are not whole (at a ratio of 1.25 three positions in
+// four), it is the nearest one. The copy-mode text is drawn from there, and
+// so is Driftel's XOR text, which then meets it pixel for pixel.
+static QPoint Grundpunkt(int x, int y, qreal dpr)
+{
+    return (QPointF(x, y) * dpr).toPoint();
+}
+
 // Copies the buffer onto the window, each device pixel onto one of the
 // window's. Qt scales every painter by the screen's pixel density (a device
 // pixel ratio); scaled back by 1 / ratio, the painter counts in device
@@ -93,7 +102,16 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     painter.fillRect(1, 1, BILD_BREITE - 2, BILD_HOEHE - 2, Qt::white);
     painter.setFont(QFont(QStringLiteral("courier"), 80, QFont::Bold, false));
     painter.setPen(Qt::yellow);
-    painter.drawText(MausX, MausY, i18nc("the figure that follows the mouse", "Hello World!"));
+    // Drawn from its base point's device pixel (Grundpunkt), scaled by the
+    // ratio from there, as Driftel's XOR text is (HelloWorldXor). Placed in
+    // window pixels instead, at a ratio of 1.25 or 1.5 the glyphs could fall
+    // a fraction of a device pixel away from the XOR text's, and Driftel's
+    // drag over the text would leave a blue and yellow outline where it
+    // should turn the text black.
+    painter.scale(1 / dpr, 1 / dpr);
+    painter.translate(Grundpunkt(MausX, MausY, dpr));
+    painter.scale(dpr, dpr);
+    painter.drawText(0, 0, i18nc("the figure that follows the mouse", "Hello World!"));
     painter.end();
 
     // The window shows the new buffer in the paint event that follows every
@@ -120,10 +138,12 @@ void KdeW::mouseMoveEvent(QMouseEvent *MausPosition)
 
 int main(int argc, char **argv)
 {
+    //! [start]
     MausX = 100;
     altMausX = 100;
     MausY = 200;
     altMausY = 200;
+    //! [start]
 
     // The window is drawn by the raster engine: no OpenGL driver is loaded
     // for it, which would cost more start-up time and memory than KDE's
@@ -158,9 +178,11 @@ int main(int argc, char **argv)
     parser.process(*app); // --help, --version; an unknown option ends here
     about.processCommandLine(&parser);
 
+    //! [window]
     pFenster = new KdeW();
     pFenster->setCaption(i18nc("@title:window", "KDE-QT Driftel  \"Hello World\"  test!   "));
     pFenster->setAccessibleDescription(i18n("Hold a mouse button and drag: a small red square follows the pointer"));
+    //! [window]
 
     pFenster->show();
     int r = app->exec();

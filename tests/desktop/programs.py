@@ -85,7 +85,7 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
-        german={'KDE-QT Glidor test!': 'KDE-QT-Test: Bildlaufleisten',
+        german={'KDE-QT Glidor test!': 'KDE-QT-Glidor-Test',
                 'The value of the bar moved last, shown for a second': 'Der Wert der zuletzt bewegten Leiste, eine Sekunde lang angezeigt',
                 'Horizontal value': 'Horizontaler Wert', 'Vertical value': 'Vertikaler Wert'},
     ),
@@ -107,7 +107,7 @@ PROGRAMS = {
         ],
         size=((700, 500), (700, 500)),
         poke=None,
-        german={'KDE-QT Tockwell test!': 'KDE-QT-Test: Uhr', 'The time': 'Die Uhrzeit'},
+        german={'KDE-QT Tockwell test!': 'KDE-QT-Tockwell-Test', 'The time': 'Die Uhrzeit'},
     ),
     'Notchly': dict(
         window=('KDE-QT Slider test!', ''),
