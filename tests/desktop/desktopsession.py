@@ -746,6 +746,17 @@ def close_through_window_manager(session, program):
         raise AssertionError('the window has no title bar (frame extents %d above it)' % top)
     subprocess.run(['xdotool', 'mousemove', *map(str, session.pointer(x + w + right - top // 2, y - top // 2)),
                     'click', '1'], env=session.env, check=True)
+    try:
+        program.process.wait(15)
+    except subprocess.TimeoutExpired:
+        if session.display == 'kwin-wayland':
+            shown = [w for w in kwin_windows(session.bus(), session.runtime) if w['pid'] == program.process.pid]
+        else:
+            shown = subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(program.process.pid)],
+                                   env=session.env, capture_output=True, text=True).stdout.split()
+        raise AssertionError('%s did not end within 15 s of the click on the close button at (%d, %d); its window '
+                             'is %s' % (program.name, x + w + right - top // 2, y - top // 2,
+                                        'still shown: %s' % shown if shown else 'gone'))
     ended_cleanly(program)
 
 

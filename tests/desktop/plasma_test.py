@@ -101,9 +101,9 @@ class Run:
             raise AssertionError('%s ended with status %d when KWin crashed' % (self.program.name, self.program.process.returncode))
         self.held()
         self.frame = self.placed()
-        # Painted again, title bar and all, before anything is read off the screen or clicked.
-        (x, y, w, h), (left, right, top, bottom) = window(self.session, self.program)
-        self.settled((x - left, y - top, w + left + right, h + top + bottom))
+        # The title bar painted again, before anything is read off the screen or clicked.
+        (x, y, w, _), (left, right, top, _) = window(self.session, self.program)
+        self.settled((x - left, y - top, w + left + right, top))
 
     def text(self, english):
         """A text of the program as it shows it in this run's language."""
