@@ -32,6 +32,7 @@ int MausX; // where the figure is now
 int MausY;
 int altMausX; // where it was before the latest mouse event
 int altMausY;
+bool Gezogen = false; // the mouse has drawn into the buffer since the last resize
 
 // The device pixel on which the text's base point (x, y) lies. Where x and
 // y times the ratio are not whole (at a ratio of 1.25 three positions in
@@ -102,6 +103,10 @@ static void HelloWorldXor(int x, int y)
 static void Kopieren(QPainter &p, const QPixmap &bild)
 {
     const qreal dpr = p.device()->devicePixelRatioF();
+    if (bild.devicePixelRatioF() != dpr) {
+        p.drawPixmap(0, 0, bild); // drawn for another density: Qt scales it
+        return;
+    }
     p.scale(1 / dpr, 1 / dpr);
     for (int y = 0; y < bild.height(); y += 64) {
         const QRect band(0, y, bild.width(), qMin(64, bild.height() - y));
@@ -113,8 +118,14 @@ void KdeW::paintEvent(QPaintEvent *dummy)
 {
     Q_UNUSED(dummy) // whatever the region, the whole buffer is shown
 
-    if (buffer.devicePixelRatioF() != devicePixelRatioF()) {
-        // Moved onto a screen of another pixel density: the buffer anew, as after a resize.
+    if (buffer.devicePixelRatioF() != devicePixelRatioF() && !Gezogen) {
+        // On a screen of another pixel density before the mouse has drawn
+        // anything (at start-up the compositor may tell the density only
+        // after the first resize): the buffer anew, as after a resize. Once
+        // the mouse has drawn, the buffer keeps its density and what is
+        // drawn in it, shown scaled (Kopieren): nothing is lost when the
+        // density changes, for good or for a moment (a compositor that
+        // restarts offers one density, then the screen's again).
         QResizeEvent neu(size(), size());
         resizeEvent(&neu);
     }
@@ -139,6 +150,7 @@ void KdeW::resizeEvent(QResizeEvent *Veraenderung)
     const qreal dpr = devicePixelRatioF();
     buffer = QPixmap(Veraenderung->size() * dpr);
     buffer.setDevicePixelRatio(dpr);
+    Gezogen = false;
 
     painter.begin(&buffer);
     // White inside a one-pixel black outline on columns 0 and 699, rows 0
@@ -171,6 +183,7 @@ void KdeW::mousePressEvent(QMouseEvent *MausPosition)
     altMausY = MausY;
     MausX = MausPosition->pos().x(); // may lie outside the window: the painter clips
     MausY = MausPosition->pos().y();
+    Gezogen = true;
     repaint(0, 0, BILD_BREITE, BILD_HOEHE); // at once, without erasing
 }
 
@@ -180,6 +193,7 @@ void KdeW::mouseMoveEvent(QMouseEvent *MausPosition)
     altMausY = MausY;
     MausX = MausPosition->pos().x();
     MausY = MausPosition->pos().y();
+    Gezogen = true;
     repaint(0, 0, BILD_BREITE, BILD_HOEHE);
 }
 
