@@ -341,15 +341,19 @@ class Session:
         self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM='wayland', XDG_SESSION_TYPE='wayland',
                         QT_WAYLAND_RECONNECT='1')
         if self.scale != 1:
-            # As the display settings do it (kwin_wayland --scale only enlarges its X window).
             require('kscreen-doctor')
-            subprocess.run(['kscreen-doctor', 'output.1.scale.%g' % self.scale], env=self.env, check=True,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_until(self._scaled, 10, 'KWin to scale its output by %g' % self.scale)
+            self.rescale(self.scale)
 
-    def _scaled(self):
+    def rescale(self, scale):
+        """KWin's output scaled by scale, as the display settings do it (kwin_wayland --scale
+        only enlarges its X window). The pictures are still read at the session's scale."""
+        subprocess.run(['kscreen-doctor', 'output.1.scale.%g' % scale], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: self._scaled(scale), 10, 'KWin to scale its output by %g' % scale)
+
+    def _scaled(self, scale):
         out = subprocess.run(['kscreen-doctor', '-o'], env=self.env, capture_output=True, text=True).stdout
-        return re.search(r'Scale:\s*%g\s' % self.scale, re.sub(r'\x1b\[[0-9;]*m', '', out))
+        return re.search(r'Scale:\s*%g\s' % scale, re.sub(r'\x1b\[[0-9;]*m', '', out))
 
     def _kwin_process(self):
         """The process id of the KWin the wrapper runs now, if one runs."""
@@ -369,7 +373,7 @@ class Session:
         wait_until(lambda: self._kwin_process() not in (None, old) and self._on_bus('org.kde.KWin'), 30,
                    'the wrapper to start KWin again')
         if self.scale != 1:
-            wait_until(self._scaled, 10, 'KWin to scale its output by %g again' % self.scale)
+            wait_until(lambda: self._scaled(self.scale), 10, 'KWin to scale its output by %g again' % self.scale)
         self.placed.clear()
 
     def _on_bus(self, name):

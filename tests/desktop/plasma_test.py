@@ -233,12 +233,19 @@ def driftel(run):
     # A click where the drag ended changes nothing; both positions are a from now on, and a
     # paint without a mouse event toggles the figure at a twice. So the paints the program
     # gets when KWin has crashed and it comes back (measured: two at a scale of 1, three at
-    # 1.5) must leave the window exactly as it was. A press at the start then takes the
-    # figure away from a: below the start figure the window is as before the drag.
+    # 1.5) must leave the window exactly as it was, and so must those of a change of the
+    # window's density and back. A press at the start then takes the figure away from a:
+    # below the start figure the window is as before the drag.
     run.xdotool('click', 1)
     run.crash()
     if run.settled(run.frame) != at_a:
         raise AssertionError('the window is not as it was before KWin crashed')
+    if run.session.scale != 1:  # the density goes to 2 and back, as on a move to another screen
+        for scale in (2, run.session.scale):
+            run.session.rescale(scale)
+        run.frame = run.placed()
+        if run.settled(run.frame) != at_a:
+            raise AssertionError('the window is not as it was before the density changed to 2 and back')
     x, y, w, h = run.frame
     run.xdotool('mousemove', *run.at(*start), 'click', 1)
     wait_until(lambda: run.picture((x, y + 260, w, h - 260)) == before, 5, 'the figure to leave a')
