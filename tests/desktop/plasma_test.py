@@ -239,7 +239,7 @@ def driftel(run):
     run.xdotool('click', 1)
     run.crash()
     if run.settled(run.frame) != at_a:
-        raise AssertionError('the window is not as it was before KWin crashed')
+        raise AssertionError('the window is not as it was at %s after the click there%s' % (a, ' and KWin\'s crash' * CRASH_KWIN))
     if run.session.scale != 1:  # the density goes to 2 and back, as on a move to another screen
         for scale in (2, run.session.scale):
             run.session.rescale(scale)
